@@ -1,0 +1,52 @@
+# GoogleTest from the sources Debian's googletest package installs, and the
+# one way every test program is declared.
+set(VELLORA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(NOT EXISTS ${VELLORA_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found at ${VELLORA_GTEST_SOURCE}: install Debian's googletest package")
+endif()
+set(gtest_disable_pthreads ${WIN32} CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${VELLORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+if(WIN32)
+  set(VELLORA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh)
+  set_tests_properties(wine_prefix PROPERTIES
+    FIXTURES_SETUP wine_prefix
+    ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
+endif()
+
+# vellora_add_test(<name> SOURCES ... [LIBS ...] [SERIAL] [ARGS ...])
+#   One test program, one CTest test that runs all its cases. In the Windows
+#   build it runs under Wine. SERIAL: the program opens windows or touches
+#   the shared project file in the prefix's system folder, so it runs alone.
+function(vellora_add_test name)
+  cmake_parse_arguments(T "SERIAL" "" "SOURCES;LIBS;ARGS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 ${T_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES
+      FIXTURES_REQUIRED wine_prefix
+      ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
+  endif()
+  if(T_SERIAL)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vellora_prefix_desktop)
+  endif()
+endfunction()
+
+# vellora_add_wine_command(<name> COMMAND ...): a non-gtest check run as a test.
+function(vellora_add_wine_command name)
+  cmake_parse_arguments(T "SERIAL" "" "COMMAND" ${ARGN})
+  add_test(NAME ${name} COMMAND ${T_COMMAND})
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES
+      FIXTURES_REQUIRED wine_prefix
+      ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
+  endif()
+  if(T_SERIAL)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vellora_prefix_desktop)
+  endif()
+endfunction()

@@ -1,0 +1,10 @@
+# The posix thread model: GoogleTest needs std::mutex.
+set(CMAKE_C_COMPILER ${VELLORA_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELLORA_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VELLORA_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VELLORA_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Test programs run through Wine in a prefix inside the build folder.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

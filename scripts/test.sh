@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds every build and runs every test: the native core with sanitizers and
+# fuzzers, then the Windows build under Wine (on a virtual display), then the
+# 32-bit Windows build (compile only).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+
+echo "== Native build: pure core, ASan/UBSan, fuzzers"
+bash "$root/scripts/build.sh" native
+(cd "$root/build/native" && ctest --output-on-failure -j 2)
+
+echo "== Windows build (x86_64), tests under Wine"
+bash "$root/scripts/build.sh" win64
+(cd "$root/build/win64" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j 2)
+
+echo "== Windows build (i686), compile only"
+bash "$root/scripts/build.sh" win32
+echo "== All tests passed"
