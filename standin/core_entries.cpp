@@ -1,19 +1,12 @@
 // The Core table: tables by name, atoms, callbacks, exception frames, host
 // memory and entry replacement.
+#include "standin/entry_checks.h"
 #include "standin/operation_entries.h"
 #include "standin/operation_entry.h"
 #include "standin/standin_host.h"
 
 namespace standin {
 namespace {
-
-[[noreturn]] void Fail(ASErrorCode code) { throw OperationFailure{code}; }
-
-template <typename T>
-T Required(T value) {
-  if (value == nullptr) Fail(kErrBadParameter);
-  return value;
-}
 
 extern "C" {
 

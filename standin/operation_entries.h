@@ -13,3 +13,12 @@ std::vector<HFTEntry> PDModelEntries();
 std::vector<HFTEntry> AcroViewEntries();
 
 }  // namespace standin
+
+namespace standin {
+
+// The three parts of the AcroView table.
+void AddApplicationEntries(std::vector<HFTEntry>& entries);  // notifications, quit, documents, tool bar
+void AddDocumentEntries(std::vector<HFTEntry>& entries);     // documents and page views
+void AddMenuEntries(std::vector<HFTEntry>& entries);
+
+}  // namespace standin

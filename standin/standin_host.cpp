@@ -10,13 +10,14 @@ StandinHost* currentHost = nullptr;
 
 constexpr char kAppName[] = "StandinReader";
 
-std::string PointerText(const void* pointer) {
+}  // namespace
+
+std::string FormatPointer(const void* pointer) {
+  if (pointer == nullptr) return "null";
   char text[32];
   std::snprintf(text, sizeof text, "%p", pointer);
   return text;
 }
-
-}  // namespace
 
 std::string HexText(ASUns32 value) {
   char text[16];
@@ -57,6 +58,16 @@ void StandinHost::CheckAnswer(const char* what, std::size_t depthBefore, bool ex
   if (!frameOnTop) Violation(std::string("the exception frame stack was unbalanced after ") + what);
   if (frames_.Depth() != depthBefore) Violation(std::string("frame depth changed across ") + what);
   if (raised) lastFailedCall_ = FailedCall{what, code};
+  // A batch of page-view changes must end before control is back with the
+  // host's own loop.
+  if (frames_.Depth() == 0) {
+    for (Document* document : documents_.InOrder()) {
+      if (document->view.batchDepth != 0) {
+        Violation(std::string("page view batch left open after ") + what + " (" + document->path + ")");
+        document->view.batchDepth = 0;
+      }
+    }
+  }
 }
 
 LoadReport StandinHost::Start(const std::string& dllPath, const StartOptions& options) {
@@ -105,7 +116,7 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   const auto mainAnswer = CallPlugIn(
       "PlugInMain",
       {HexText(options.hostHandshakeVersion), "&handshakeVersion", "&setupProc",
-       "{mainWindow " + PointerText(winData.mainWindow) + ", module " + PointerText(winData.moduleInstance) + "}"},
+       "{mainWindow " + FormatPointer(winData.mainWindow) + ", module " + FormatPointer(winData.moduleInstance) + "}"},
       main, options.hostHandshakeVersion, &answered, &setup, &winData);
   report.mainAnswer = !mainAnswer.raised && mainAnswer.value != kHostFalse;
   report.plugInHandshakeVersion = answered;
@@ -167,7 +178,41 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   }
 }
 
-void StandinHost::AnnounceStarted() {}
+void StandinHost::AnnounceStarted() {
+  for (const NotificationListener& listener : notifications_.ListenersOf(AVAppDidInitializeNSEL))
+    CallPlugIn("AVAppDidInitialize", {FormatPointer(listener.clientData)},
+               reinterpret_cast<AVAppDidInitializeProc>(listener.proc), listener.clientData);
+}
+
+Document* StandinHost::OpenDocument(const std::string& path) {
+  bool opened = false;
+  Document* document = documents_.Open(path, opened);
+  if (opened) {
+    const std::size_t slash = path.find_last_of("\\/");
+    menuBar_.AddDocument(document, slash == std::string::npos ? path : path.substr(slash + 1));
+  }
+  return document;
+}
+
+bool StandinHost::CloseDocument(Document* document, bool noSave) {
+  if (!documents_.Close(document, noSave)) return false;
+  menuBar_.RemoveDocument(document);
+  return true;
+}
+
+bool StandinHost::AskToQuit() {
+  const auto entry = reinterpret_cast<AVAppCanQuitProc>(tables_.Find(kAcroViewHFTName)->entries[AVAppCanQuitSEL]);
+  const auto answer = CallPlugIn("QuitRequest", {}, entry);
+  return !answer.raised && answer.value != kHostFalse;
+}
+
+bool StandinHost::ClickToolButton(const std::string& name) {
+  const ToolButtonRecord* button = toolBar_.FindOnBar(name);
+  if (button == nullptr || button->executeProc == nullptr) return false;
+  CallPlugIn(("ToolButton:" + name).c_str(), {FormatPointer(button->clientData)},
+             reinterpret_cast<AVExecuteProc>(button->executeProc), button->clientData);
+  return true;
+}
 
 void StandinHost::Unload() {
   if (module_ == nullptr) return;

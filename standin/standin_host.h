@@ -17,13 +17,18 @@
 #include "host/host_interface.h"
 #include "standin/atoms.h"
 #include "standin/callbacks.h"
+#include "standin/documents.h"
 #include "standin/exception_frames.h"
 #include "standin/fault_injection.h"
 #include "standin/host_memory.h"
 #include "standin/host_tables.h"
 #include "standin/main_window.h"
+#include "standin/menu_bar.h"
+#include "standin/notifications.h"
 #include "standin/operation_log.h"
+#include "standin/path_objects.h"
 #include "standin/plugin_call.h"
+#include "standin/tool_bar.h"
 
 namespace standin {
 
@@ -90,7 +95,30 @@ class StandinHost {
   PlugInAnswer<R> CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),
                              std::type_identity_t<A>... values);
 
+  // What the host does on its own or for its user. Each call into the
+  // plug-in goes through CallPlugIn.
+  //
+  // The document of the file (a Windows path), opened or already open, now in
+  // front; none for a missing file or one that is not a PDF.
+  Document* OpenDocument(const std::string& path);
+  // False when the user keeps the document open (see Document::keptOpenByUser).
+  bool CloseDocument(Document* document, bool noSave);
+  // Asks whether the host may quit: calls the AcroView table's AVAppCanQuit
+  // entry, which a plug-in may have replaced. A raise counts as "no".
+  bool AskToQuit();
+  // Clicks the tool bar button `name`; false when there is no such button or
+  // it has no execute procedure.
+  bool ClickToolButton(const std::string& name);
+  // The host's own answer to AVAppCanQuit.
+  void SetHostCanQuit(bool canQuit) { hostCanQuit_ = canQuit; }
+  bool HostCanQuit() const { return hostCanQuit_; }
+
   // Host state.
+  Documents& Docs() { return documents_; }
+  MenuBar& Menus() { return menuBar_; }
+  ToolBar& Tools() { return toolBar_; }
+  Notifications& Listeners() { return notifications_; }
+  PathObjects& Paths() { return paths_; }
   OperationLog& Log() { return log_; }
   FaultInjection& Faults() { return faults_; }
   ExceptionFrames& Frames() { return frames_; }
@@ -125,6 +153,12 @@ class StandinHost {
   HostMemory memory_;
   HostTables tables_;
   MainWindow window_;
+  Documents documents_;
+  MenuBar menuBar_;
+  ToolBar toolBar_;
+  Notifications notifications_;
+  PathObjects paths_;
+  bool hostCanQuit_ = true;
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;
   bool linked_ = false;
@@ -139,6 +173,7 @@ class StandinHost {
 StandinHost& CurrentHost();
 
 std::string HexText(ASUns32 value);
+std::string FormatPointer(const void* pointer);  // "null" or the address
 
 template <typename R, typename... A>
 PlugInAnswer<R> StandinHost::CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),

@@ -36,7 +36,7 @@ int Demo(const std::string& dllPath) {
   host.Unload();
   PrintConversation(stdout, host.Log(), mark);
 
-  std::printf("\nException frames left on the host's stack: %zu\n", host.Frames().Depth());
+  std::printf("\nException frames left on the host's stack: %d\n", static_cast<int>(host.Frames().Depth()));
   if (host.Violations().empty()) {
     std::printf("Problems found by the host: none\n");
   } else {
