@@ -1,0 +1,282 @@
+#include "projects/ini_document.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool IsIniSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1A';
+}
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+std::string_view TrimLeft(std::string_view s) {
+  while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
+  return s;
+}
+
+std::string_view TrimRight(std::string_view s) {
+  while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+
+// Names and values are C strings to the platform: a NUL ends them.
+std::string_view CutAtNul(std::string_view s) {
+  const std::size_t nul = s.find('\0');
+  return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+std::string Fold(std::string_view s) {
+  std::string folded(s);
+  for (char& c : folded) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return folded;
+}
+
+bool EndsWithSpace(std::string_view s) { return !s.empty() && IsIniSpace(s.back()); }
+
+bool HasLineBreak(std::string_view s) { return s.find_first_of(kLineEnd) != std::string_view::npos; }
+
+// Whether a key created with this name reads back under the same name.
+bool KeyNameReadsBack(std::string_view name) {
+  if (name.empty() || EndsWithSpace(name) || HasLineBreak(name)) return false;
+  if (name.find('=') != std::string_view::npos) return false;
+  return !(name.front() == '[' && name.find(']') != std::string_view::npos);
+}
+
+bool ValueReadsBack(std::string_view value) { return !EndsWithSpace(value) && !HasLineBreak(value); }
+
+}  // namespace
+
+IniDocument::IniDocument() { AppendSection(std::string()); }
+
+IniDocument IniDocument::Parse(std::string_view text) {
+  IniDocument doc;
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+    doc.utf8_bom_ = true;
+    text.remove_prefix(kUtf8Bom.size());
+  }
+  if (text.find('\0') != std::string_view::npos) doc.reads_back_ = false;
+
+  Section* section = &doc.sections_.front();
+  const Entry* previous = nullptr;  // the last key kept in the current section
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = pos;
+    while (end < text.size() && !IsLineBreak(text[end])) ++end;
+    const std::string_view line = Trim(text.substr(pos, end - pos));
+    pos = end;
+    while (pos < text.size() && IsLineBreak(text[pos])) ++pos;
+    if (line.empty()) continue;
+
+    if (line.front() == '[') {
+      const std::size_t close = line.rfind(']');
+      if (close != std::string_view::npos) {
+        std::string name(CutAtNul(Trim(line.substr(1, close - 1))));
+        if (name.empty()) doc.reads_back_ = false;  // written without a header
+        section = &doc.AppendSection(std::move(name));
+        previous = nullptr;
+        continue;
+      }
+    }
+
+    Entry entry;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      entry.name = CutAtNul(line);
+    } else {
+      entry.name = CutAtNul(TrimRight(line.substr(0, equals)));
+      entry.value = CutAtNul(TrimLeft(line.substr(equals + 1)));
+      entry.has_value = true;
+    }
+    if (entry.name.empty() && previous != nullptr && previous->name.empty()) continue;
+    section->entries.push_back(std::move(entry));
+    previous = &section->entries.back();
+  }
+  return doc;
+}
+
+IniDocument::Section& IniDocument::AppendSection(std::string name) {
+  const auto position = static_cast<std::uint32_t>(sections_.size());
+  section_index_[Fold(name)].push_back(position);
+  sections_.push_back(Section{std::move(name), {}, true, {}, false});
+  return sections_.back();
+}
+
+const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
+  const auto it = section_index_.find(Fold(Trim(CutAtNul(name))));
+  if (it == section_index_.end() || it->second.empty()) return nullptr;
+  return &sections_[it->second.front()];
+}
+
+IniDocument::Section* IniDocument::FindSection(std::string_view name) {
+  return const_cast<Section*>(static_cast<const IniDocument*>(this)->FindSection(name));
+}
+
+void IniDocument::IndexEntry(const Section& section, std::uint32_t position) {
+  section.key_index.try_emplace(Fold(section.entries[position].name), position);
+}
+
+std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key) {
+  if (!section.indexed) {
+    section.key_index.clear();
+    for (std::uint32_t i = 0; i < section.entries.size(); ++i) {
+      if (section.entries[i].live) IndexEntry(section, i);
+    }
+    section.indexed = true;
+  }
+  const auto it = section.key_index.find(Fold(Trim(CutAtNul(key))));
+  if (it == section.key_index.end()) return std::nullopt;
+  return it->second;
+}
+
+const IniDocument::Entry* IniDocument::FindEntry(const Section& section, std::string_view key) {
+  const auto position = FindEntryPosition(section, key);
+  return position ? &section.entries[*position] : nullptr;
+}
+
+std::optional<std::string_view> IniDocument::Value(std::string_view section, std::string_view key) const {
+  if (read_back_pending_) {
+    // Rare: only after a write of text that does not read back as it stands.
+    if (!read_back_) read_back_ = std::make_shared<const IniDocument>(Parse(Serialize()));
+    return read_back_->Value(section, key);
+  }
+  const Section* s = FindSection(section);
+  if (s == nullptr) return std::nullopt;
+  const Entry* e = FindEntry(*s, key);
+  if (e == nullptr || !e->has_value) return std::nullopt;
+  return std::string_view(e->value);
+}
+
+std::string IniDocument::ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const {
+  const auto stored = Value(section, key);
+  if (!stored || buffer_size == 0) return std::string();
+  std::string_view value = *stored;
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  if (!quoted) return std::string(value.substr(0, buffer_size - 1));
+  // The platform copies the text after the opening quote, cut to the buffer,
+  // and drops its last character only when the closing quote fitted.
+  value.remove_prefix(1);
+  std::string out(value.substr(0, buffer_size - 1));
+  if (buffer_size >= value.size() && !out.empty()) out.pop_back();
+  return out;
+}
+
+bool IniDocument::WriteString(std::string_view section_name, std::string_view key, std::string_view value) {
+  ReadBackIfPending();
+  section_name = CutAtNul(section_name);
+  key = CutAtNul(key);
+  value = TrimLeft(CutAtNul(value));
+  bool reads_back = ValueReadsBack(value);
+
+  Section* section = FindSection(section_name);
+  if (section == nullptr) {
+    const std::string_view name = TrimLeft(section_name);
+    // An unnamed section is written without a header and would join the one before it.
+    if (name.empty() || EndsWithSpace(name) || HasLineBreak(name)) reads_back = false;
+    section = &AppendSection(std::string(name));
+  }
+  if (const auto position = FindEntryPosition(*section, key)) {
+    Entry& entry = section->entries[*position];
+    if (entry.has_value && entry.value == value) return false;
+    entry.value = value;
+    entry.has_value = true;
+  } else {
+    const std::string_view name = TrimLeft(key);
+    if (!KeyNameReadsBack(name)) reads_back = false;
+    section->entries.push_back(Entry{std::string(name), std::string(value), true, true});
+    if (section->indexed) IndexEntry(*section, static_cast<std::uint32_t>(section->entries.size() - 1));
+  }
+  NoteChange(reads_back);
+  return true;
+}
+
+bool IniDocument::DeleteSection(std::string_view name) {
+  ReadBackIfPending();
+  const auto it = section_index_.find(Fold(Trim(CutAtNul(name))));
+  if (it == section_index_.end() || it->second.empty()) return false;
+  const std::uint32_t position = it->second.front();
+  Section& section = sections_[position];
+  it->second.erase(it->second.begin());
+  section.live = false;
+  section.entries = {};
+  section.key_index = {};
+  // Without its unnamed first section the file reads back with a new one.
+  NoteChange(position != 0);
+  return true;
+}
+
+bool IniDocument::DeleteKey(std::string_view section_name, std::string_view key) {
+  ReadBackIfPending();
+  Section* section = FindSection(section_name);
+  if (section == nullptr) return false;
+  const auto position = FindEntryPosition(*section, key);
+  if (!position) return false;
+  Entry& entry = section->entries[*position];
+  entry.live = false;
+  // Two keys with empty names may now stand next to each other, and the
+  // second would not read back.
+  bool reads_back = !entry.name.empty();
+  const std::string folded = Fold(entry.name);
+  section->key_index.erase(folded);
+  for (std::uint32_t i = *position + 1; i < section->entries.size(); ++i) {
+    const Entry& later = section->entries[i];
+    if (later.live && Fold(later.name) == folded) {
+      section->key_index.emplace(folded, i);
+      break;
+    }
+  }
+  for (const Entry& e : section->entries) {
+    if (e.live && e.name.empty()) reads_back = false;
+  }
+  NoteChange(reads_back);
+  return true;
+}
+
+void IniDocument::NoteChange(bool result_reads_back) {
+  if (!result_reads_back || !reads_back_) read_back_pending_ = true;
+}
+
+void IniDocument::ReadBackIfPending() {
+  if (read_back_pending_) *this = Parse(Serialize());
+}
+
+std::string IniDocument::Serialize() const {
+  std::size_t size = utf8_bom_ ? kUtf8Bom.size() : 0;
+  for (const Section& s : sections_) {
+    if (!s.live) continue;
+    if (!s.name.empty()) size += s.name.size() + 4;
+    for (const Entry& e : s.entries) {
+      if (e.live) size += e.name.size() + (e.has_value ? e.value.size() + 1 : 0) + 2;
+    }
+  }
+  std::string text;
+  text.reserve(size);
+  if (utf8_bom_) text += kUtf8Bom;
+  for (const Section& s : sections_) {
+    if (!s.live) continue;
+    if (!s.name.empty()) {
+      text += '[';
+      text += s.name;
+      text += ']';
+      text += kLineEnd;
+    }
+    for (const Entry& e : s.entries) {
+      if (!e.live) continue;
+      text += e.name;
+      if (e.has_value) {
+        text += '=';
+        text += e.value;
+      }
+      text += kLineEnd;
+    }
+  }
+  return text;
+}
