@@ -89,14 +89,13 @@ IniDocument IniDocument::Parse(std::string_view text) {
 
     Entry entry;
     const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-      entry.name = CutAtNul(line);
-    } else {
-      entry.name = CutAtNul(TrimRight(line.substr(0, equals)));
+    const std::string_view name = equals == std::string_view::npos ? line : TrimRight(line.substr(0, equals));
+    if (name.empty() && previous != nullptr && previous->name.empty()) continue;
+    entry.name = CutAtNul(name);
+    if (equals != std::string_view::npos) {
       entry.value = CutAtNul(TrimLeft(line.substr(equals + 1)));
       entry.has_value = true;
     }
-    if (entry.name.empty() && previous != nullptr && previous->name.empty()) continue;
     section->entries.push_back(std::move(entry));
     previous = &section->entries.back();
   }
@@ -110,21 +109,23 @@ IniDocument::Section& IniDocument::AppendSection(std::string name) {
   return sections_.back();
 }
 
-const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-  const auto it = section_index_.find(Fold(Trim(CutAtNul(name))));
+const IniDocument::Section* IniDocument::FindSection(std::string_view name, Match match) const {
+  name = CutAtNul(name);
+  const auto it = section_index_.find(Fold(match == Match::kTrimmed ? Trim(name) : name));
   if (it == section_index_.end() || it->second.empty()) return nullptr;
   return &sections_[it->second.front()];
 }
 
-IniDocument::Section* IniDocument::FindSection(std::string_view name) {
-  return const_cast<Section*>(static_cast<const IniDocument*>(this)->FindSection(name));
+IniDocument::Section* IniDocument::FindSection(std::string_view name, Match match) {
+  return const_cast<Section*>(static_cast<const IniDocument*>(this)->FindSection(name, match));
 }
 
 void IniDocument::IndexEntry(const Section& section, std::uint32_t position) {
   section.key_index.try_emplace(Fold(section.entries[position].name), position);
 }
 
-std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key) {
+std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key,
+                                                            Match match) {
   if (!section.indexed) {
     section.key_index.clear();
     for (std::uint32_t i = 0; i < section.entries.size(); ++i) {
@@ -132,13 +133,14 @@ std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& secti
     }
     section.indexed = true;
   }
-  const auto it = section.key_index.find(Fold(Trim(CutAtNul(key))));
+  key = CutAtNul(key);
+  const auto it = section.key_index.find(Fold(match == Match::kTrimmed ? Trim(key) : key));
   if (it == section.key_index.end()) return std::nullopt;
   return it->second;
 }
 
 const IniDocument::Entry* IniDocument::FindEntry(const Section& section, std::string_view key) {
-  const auto position = FindEntryPosition(section, key);
+  const auto position = FindEntryPosition(section, key, Match::kTrimmed);
   return position ? &section.entries[*position] : nullptr;
 }
 
@@ -148,7 +150,7 @@ std::optional<std::string_view> IniDocument::Value(std::string_view section, std
     if (!read_back_) read_back_ = std::make_shared<const IniDocument>(Parse(Serialize()));
     return read_back_->Value(section, key);
   }
-  const Section* s = FindSection(section);
+  const Section* s = FindSection(section, Match::kTrimmed);
   if (s == nullptr) return std::nullopt;
   const Entry* e = FindEntry(*s, key);
   if (e == nullptr || !e->has_value) return std::nullopt;
@@ -169,21 +171,43 @@ std::string IniDocument::ReadString(std::string_view section, std::string_view k
   return out;
 }
 
-bool IniDocument::WriteString(std::string_view section_name, std::string_view key, std::string_view value) {
-  ReadBackIfPending();
+bool IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  return Change([&](IniDocument& doc) { return doc.ApplyWrite(section, key, value); });
+}
+
+bool IniDocument::DeleteSection(std::string_view section) {
+  return Change([&](IniDocument& doc) { return doc.ApplyDeleteSection(section); });
+}
+
+bool IniDocument::DeleteKey(std::string_view section, std::string_view key) {
+  return Change([&](IniDocument& doc) { return doc.ApplyDeleteKey(section, key); });
+}
+
+template <typename Apply>
+bool IniDocument::Change(Apply apply) {
+  if (!read_back_pending_) return apply(*this);
+  // The platform reads its file again before every call, but writes it only
+  // when the call changed something.
+  IniDocument fresh = Parse(Serialize());
+  if (!apply(fresh)) return false;
+  *this = std::move(fresh);
+  return true;
+}
+
+bool IniDocument::ApplyWrite(std::string_view section_name, std::string_view key, std::string_view value) {
   section_name = CutAtNul(section_name);
   key = CutAtNul(key);
   value = TrimLeft(CutAtNul(value));
   bool reads_back = ValueReadsBack(value);
 
-  Section* section = FindSection(section_name);
+  Section* section = FindSection(section_name, Match::kTrimmed);
   if (section == nullptr) {
     const std::string_view name = TrimLeft(section_name);
     // An unnamed section is written without a header and would join the one before it.
     if (name.empty() || EndsWithSpace(name) || HasLineBreak(name)) reads_back = false;
     section = &AppendSection(std::string(name));
   }
-  if (const auto position = FindEntryPosition(*section, key)) {
+  if (const auto position = FindEntryPosition(*section, key, Match::kTrimmed)) {
     Entry& entry = section->entries[*position];
     if (entry.has_value && entry.value == value) return false;
     entry.value = value;
@@ -198,9 +222,8 @@ bool IniDocument::WriteString(std::string_view section_name, std::string_view ke
   return true;
 }
 
-bool IniDocument::DeleteSection(std::string_view name) {
-  ReadBackIfPending();
-  const auto it = section_index_.find(Fold(Trim(CutAtNul(name))));
+bool IniDocument::ApplyDeleteSection(std::string_view name) {
+  const auto it = section_index_.find(Fold(CutAtNul(name)));  // not trimmed
   if (it == section_index_.end() || it->second.empty()) return false;
   const std::uint32_t position = it->second.front();
   Section& section = sections_[position];
@@ -213,11 +236,10 @@ bool IniDocument::DeleteSection(std::string_view name) {
   return true;
 }
 
-bool IniDocument::DeleteKey(std::string_view section_name, std::string_view key) {
-  ReadBackIfPending();
-  Section* section = FindSection(section_name);
+bool IniDocument::ApplyDeleteKey(std::string_view section_name, std::string_view key) {
+  Section* section = FindSection(section_name, Match::kExact);
   if (section == nullptr) return false;
-  const auto position = FindEntryPosition(*section, key);
+  const auto position = FindEntryPosition(*section, key, Match::kExact);
   if (!position) return false;
   Entry& entry = section->entries[*position];
   entry.live = false;
@@ -244,9 +266,6 @@ void IniDocument::NoteChange(bool result_reads_back) {
   if (!result_reads_back || !reads_back_) read_back_pending_ = true;
 }
 
-void IniDocument::ReadBackIfPending() {
-  if (read_back_pending_) *this = Parse(Serialize());
-}
 
 std::string IniDocument::Serialize() const {
   std::size_t size = utf8_bom_ ? kUtf8Bom.size() : 0;

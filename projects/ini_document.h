@@ -31,7 +31,8 @@
 //   is kept in its place, a lookup of that key finds it and reads the default.
 //   ";c=1" is the key ";c" with value "1".
 // - A key line with an empty key is dropped when the key kept just before it
-//   in the same section also has an empty key ("=1", "=2" keeps "=1").
+//   in the same section also has an empty key ("=1", "=2" keeps "=1"; a key
+//   that only a NUL byte made empty still counts as a key with a name here).
 // - A NUL byte ends the name or value it stands in (the text after it up to
 //   the line end is lost); trimming happens before that cut, so "k=a  <NUL>b"
 //   reads "a  ".
@@ -41,7 +42,8 @@
 //
 // Lookups
 // - Section and key names are compared without regard to ASCII letter case
-//   only ("\xC9" and "\xE9" are different). The names asked for are trimmed.
+//   only ("\xC9" and "\xE9" are different). Reads and writes trim the names
+//   asked for; deletes do not (deleting " A" leaves [A] in place).
 // - The first section of a name wins, and within it the first key of a name;
 //   a later duplicate section is never searched, even when the first lacks
 //   the key.
@@ -137,17 +139,23 @@ class IniDocument {
     mutable bool indexed = false;
   };
 
-  const Section* FindSection(std::string_view name) const;
-  Section* FindSection(std::string_view name);
+  // Reads and writes trim the names asked for; deletes take them as given.
+  enum class Match { kTrimmed, kExact };
+  const Section* FindSection(std::string_view name, Match match) const;
+  Section* FindSection(std::string_view name, Match match);
   static const Entry* FindEntry(const Section& section, std::string_view key);
-  static std::optional<std::uint32_t> FindEntryPosition(const Section& section, std::string_view key);
+  static std::optional<std::uint32_t> FindEntryPosition(const Section& section, std::string_view key, Match match);
   static void IndexEntry(const Section& section, std::uint32_t position);
   Section& AppendSection(std::string name);
   // After a change: when the text would not read back as it stands, the next
-  // call reads the document again from its own text, as the platform's next
-  // call reads the file it wrote.
+  // call works on the document read again from its own text, as the
+  // platform's next call reads the file it wrote.
   void NoteChange(bool result_reads_back);
-  void ReadBackIfPending();
+  template <typename Apply>
+  bool Change(Apply apply);
+  bool ApplyWrite(std::string_view section, std::string_view key, std::string_view value);
+  bool ApplyDeleteSection(std::string_view section);
+  bool ApplyDeleteKey(std::string_view section, std::string_view key);
 
   bool utf8_bom_ = false;
   // False when the text held something that reads differently once written
