@@ -55,6 +55,14 @@ bool ValueReadsBack(std::string_view value) { return !EndsWithSpace(value) && !H
 
 }  // namespace
 
+bool ValueReadsBackUnchanged(std::string_view value) {
+  if (value.empty()) return true;
+  if (IsIniSpace(value.front()) || IsIniSpace(value.back())) return false;
+  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  return !quoted;
+}
+
 IniDocument::IniDocument() { AppendSection(std::string()); }
 
 IniDocument IniDocument::Parse(std::string_view text) {

@@ -94,6 +94,11 @@
 #include <unordered_map>
 #include <vector>
 
+// Whether a value written with WriteString reads back unchanged with
+// ReadString (given a buffer large enough): no whitespace at either end, no
+// line break or NUL, not enclosed in a pair of the same quotes.
+bool ValueReadsBackUnchanged(std::string_view value);
+
 class IniDocument {
  public:
   // An empty document: the text of an absent or empty file.
