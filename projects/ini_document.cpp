@@ -1,6 +1,7 @@
 #include "projects/ini_document.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -32,17 +33,15 @@ std::string_view CutAtNul(std::string_view s) {
   return nul == std::string_view::npos ? s : s.substr(0, nul);
 }
 
-std::string Fold(std::string_view s) {
-  std::string folded(s);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return folded;
-}
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+constexpr std::size_t kBlockSize = 1 << 20;
 
 bool EndsWithSpace(std::string_view s) { return !s.empty() && IsIniSpace(s.back()); }
 
-bool HasLineBreak(std::string_view s) { return s.find_first_of(kLineEnd) != std::string_view::npos; }
+bool HasLineBreak(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return IsLineBreak(c); });
+}
 
 // Whether a key created with this name reads back under the same name.
 bool KeyNameReadsBack(std::string_view name) {
@@ -63,7 +62,36 @@ bool ValueReadsBackUnchanged(std::string_view value) {
   return !quoted;
 }
 
-IniDocument::IniDocument() { AppendSection(std::string()); }
+std::size_t IniDocument::FoldedHash::operator()(std::string_view s) const {
+  std::size_t h = 1469598103934665603ull;  // FNV-1a
+  for (char c : s) h = (h ^ static_cast<unsigned char>(FoldAscii(c))) * 1099511628211ull;
+  return h;
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}
+
+IniDocument::IniDocument() { AppendSection(std::string_view()); }
+
+std::string_view IniDocument::Keep(std::string_view text) {
+  if (text.empty()) return {};
+  if (text.size() > free_size_) {
+    const std::size_t size = std::max(kBlockSize, text.size());
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    free_ = blocks_.back().get();
+    free_size_ = size;
+  }
+  std::memcpy(free_, text.data(), text.size());
+  const std::string_view kept(free_, text.size());
+  free_ += text.size();
+  free_size_ -= text.size();
+  return kept;
+}
 
 IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument doc;
@@ -72,24 +100,36 @@ IniDocument IniDocument::Parse(std::string_view text) {
     text.remove_prefix(kUtf8Bom.size());
   }
   if (text.find('\0') != std::string_view::npos) doc.reads_back_ = false;
+  text = doc.Keep(text);
 
   Section* section = &doc.sections_.front();
   const Entry* previous = nullptr;  // the last key kept in the current section
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = pos;
-    while (end < text.size() && !IsLineBreak(text[end])) ++end;
-    const std::string_view line = Trim(text.substr(pos, end - pos));
+  const char* pos = text.data();
+  const char* const stop = text.data() + text.size();
+  // The first CR and the first LF at or after pos, each searched again only
+  // once passed.
+  const auto next = [stop](const char* from, char c) {
+    if (from == stop) return stop;
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(stop - from));
+    return found != nullptr ? static_cast<const char*>(found) : stop;
+  };
+  const char* next_cr = next(pos, '\r');
+  const char* next_lf = next(pos, '\n');
+  while (pos < stop) {
+    const char* end = std::min(next_cr, next_lf);
+    const std::string_view line = Trim(std::string_view(pos, static_cast<std::size_t>(end - pos)));
     pos = end;
-    while (pos < text.size() && IsLineBreak(text[pos])) ++pos;
+    while (pos < stop && IsLineBreak(*pos)) ++pos;
+    if (next_cr < pos) next_cr = next(pos, '\r');
+    if (next_lf < pos) next_lf = next(pos, '\n');
     if (line.empty()) continue;
 
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
-        std::string name(CutAtNul(Trim(line.substr(1, close - 1))));
+        const std::string_view name = CutAtNul(Trim(line.substr(1, close - 1)));
         if (name.empty()) doc.reads_back_ = false;  // written without a header
-        section = &doc.AppendSection(std::move(name));
+        section = &doc.AppendSection(name);
         previous = nullptr;
         continue;
       }
@@ -104,22 +144,22 @@ IniDocument IniDocument::Parse(std::string_view text) {
       entry.value = CutAtNul(TrimLeft(line.substr(equals + 1)));
       entry.has_value = true;
     }
-    section->entries.push_back(std::move(entry));
+    section->entries.push_back(entry);
     previous = &section->entries.back();
   }
   return doc;
 }
 
-IniDocument::Section& IniDocument::AppendSection(std::string name) {
+IniDocument::Section& IniDocument::AppendSection(std::string_view name) {
   const auto position = static_cast<std::uint32_t>(sections_.size());
-  section_index_[Fold(name)].push_back(position);
-  sections_.push_back(Section{std::move(name), {}, true, {}, false});
+  section_index_[name].push_back(position);
+  sections_.push_back(Section{name, {}, true, {}});
   return sections_.back();
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name, Match match) const {
   name = CutAtNul(name);
-  const auto it = section_index_.find(Fold(match == Match::kTrimmed ? Trim(name) : name));
+  const auto it = section_index_.find(match == Match::kTrimmed ? Trim(name) : name);
   if (it == section_index_.end() || it->second.empty()) return nullptr;
   return &sections_[it->second.front()];
 }
@@ -128,23 +168,44 @@ IniDocument::Section* IniDocument::FindSection(std::string_view name, Match matc
   return const_cast<Section*>(static_cast<const IniDocument*>(this)->FindSection(name, match));
 }
 
+void IniDocument::BuildKeyTable(const Section& section) {
+  std::size_t size = 16;
+  while (size < section.entries.size() * 2 + 2) size *= 2;
+  section.key_slots.assign(size, 0);
+  for (std::uint32_t i = 0; i < section.entries.size(); ++i) {
+    if (section.entries[i].live) IndexEntry(section, i);
+  }
+}
+
 void IniDocument::IndexEntry(const Section& section, std::uint32_t position) {
-  section.key_index.try_emplace(Fold(section.entries[position].name), position);
+  std::vector<std::uint32_t>& slots = section.key_slots;
+  if (slots.empty()) return;  // no table yet: built on the first lookup
+  if ((position + 1) * 2 > slots.size()) {
+    BuildKeyTable(section);
+    return;
+  }
+  const std::string_view name = section.entries[position].name;
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t i = FoldedHash()(name) & mask;; i = (i + 1) & mask) {
+    if (slots[i] == 0) {
+      slots[i] = position + 1;
+      return;
+    }
+    if (FoldedEqual()(section.entries[slots[i] - 1].name, name)) return;  // the first one stays
+  }
 }
 
 std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key,
                                                             Match match) {
-  if (!section.indexed) {
-    section.key_index.clear();
-    for (std::uint32_t i = 0; i < section.entries.size(); ++i) {
-      if (section.entries[i].live) IndexEntry(section, i);
-    }
-    section.indexed = true;
-  }
+  if (section.key_slots.empty()) BuildKeyTable(section);
   key = CutAtNul(key);
-  const auto it = section.key_index.find(Fold(match == Match::kTrimmed ? Trim(key) : key));
-  if (it == section.key_index.end()) return std::nullopt;
-  return it->second;
+  if (match == Match::kTrimmed) key = Trim(key);
+  const std::vector<std::uint32_t>& slots = section.key_slots;
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t i = FoldedHash()(key) & mask; slots[i] != 0; i = (i + 1) & mask) {
+    if (FoldedEqual()(section.entries[slots[i] - 1].name, key)) return slots[i] - 1;
+  }
+  return std::nullopt;
 }
 
 const IniDocument::Entry* IniDocument::FindEntry(const Section& section, std::string_view key) {
@@ -213,32 +274,32 @@ bool IniDocument::ApplyWrite(std::string_view section_name, std::string_view key
     const std::string_view name = TrimLeft(section_name);
     // An unnamed section is written without a header and would join the one before it.
     if (name.empty() || EndsWithSpace(name) || HasLineBreak(name)) reads_back = false;
-    section = &AppendSection(std::string(name));
+    section = &AppendSection(Keep(name));
   }
   if (const auto position = FindEntryPosition(*section, key, Match::kTrimmed)) {
     Entry& entry = section->entries[*position];
     if (entry.has_value && entry.value == value) return false;
-    entry.value = value;
+    entry.value = Keep(value);
     entry.has_value = true;
   } else {
     const std::string_view name = TrimLeft(key);
     if (!KeyNameReadsBack(name)) reads_back = false;
-    section->entries.push_back(Entry{std::string(name), std::string(value), true, true});
-    if (section->indexed) IndexEntry(*section, static_cast<std::uint32_t>(section->entries.size() - 1));
+    section->entries.push_back(Entry{Keep(name), Keep(value), true, true});
+    IndexEntry(*section, static_cast<std::uint32_t>(section->entries.size() - 1));
   }
   NoteChange(reads_back);
   return true;
 }
 
 bool IniDocument::ApplyDeleteSection(std::string_view name) {
-  const auto it = section_index_.find(Fold(CutAtNul(name)));  // not trimmed
+  const auto it = section_index_.find(CutAtNul(name));  // not trimmed
   if (it == section_index_.end() || it->second.empty()) return false;
   const std::uint32_t position = it->second.front();
   Section& section = sections_[position];
   it->second.erase(it->second.begin());
   section.live = false;
   section.entries = {};
-  section.key_index = {};
+  section.key_slots = {};
   // Without its unnamed first section the file reads back with a new one.
   NoteChange(position != 0);
   return true;
@@ -251,18 +312,10 @@ bool IniDocument::ApplyDeleteKey(std::string_view section_name, std::string_view
   if (!position) return false;
   Entry& entry = section->entries[*position];
   entry.live = false;
+  section->key_slots.clear();  // built again on the next lookup
   // Two keys with empty names may now stand next to each other, and the
   // second would not read back.
   bool reads_back = !entry.name.empty();
-  const std::string folded = Fold(entry.name);
-  section->key_index.erase(folded);
-  for (std::uint32_t i = *position + 1; i < section->entries.size(); ++i) {
-    const Entry& later = section->entries[i];
-    if (later.live && Fold(later.name) == folded) {
-      section->key_index.emplace(folded, i);
-      break;
-    }
-  }
   for (const Entry& e : section->entries) {
     if (e.live && e.name.empty()) reads_back = false;
   }

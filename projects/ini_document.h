@@ -103,6 +103,12 @@ class IniDocument {
  public:
   // An empty document: the text of an absent or empty file.
   IniDocument();
+  // Names and values are views into the document's own storage: it moves,
+  // but is not copied.
+  IniDocument(IniDocument&&) noexcept = default;
+  IniDocument& operator=(IniDocument&&) noexcept = default;
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
 
   // Reads the whole text of a file.
   static IniDocument Parse(std::string_view text);
@@ -112,7 +118,8 @@ class IniDocument {
   std::string ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const;
 
   // The stored value as it stands in the file (no quote handling, no cut);
-  // nothing when the section or key is absent or the key has no "=".
+  // nothing when the section or key is absent or the key has no "=". Valid
+  // until the document changes.
   std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
 
   // WritePrivateProfileStringA(section, key, value). True when the text changed.
@@ -128,20 +135,30 @@ class IniDocument {
   std::string Serialize() const;
 
  private:
+  // Hash and equality of names without regard to ASCII letter case.
+  struct FoldedHash {
+    std::size_t operator()(std::string_view s) const;
+  };
+  struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  template <typename T>
+  using NameMap = std::unordered_map<std::string_view, T, FoldedHash, FoldedEqual>;
+
   struct Entry {
-    std::string name;
-    std::string value;
+    std::string_view name;
+    std::string_view value;
     bool has_value = false;
     bool live = true;
   };
   struct Section {
-    std::string name;
+    std::string_view name;
     std::vector<Entry> entries;
     bool live = true;
-    // Folded key name -> position of the first live entry of that name; built
-    // on the first lookup in the section and kept up to date afterwards.
-    mutable std::unordered_map<std::string, std::uint32_t> key_index;
-    mutable bool indexed = false;
+    // Open-addressing table of the first live entry of each key name
+    // (position + 1, 0 = empty slot); built on the first lookup in the section,
+    // kept up to date when keys are appended, dropped when a key is deleted.
+    mutable std::vector<std::uint32_t> key_slots;
   };
 
   // Reads and writes trim the names asked for; deletes take them as given.
@@ -150,8 +167,15 @@ class IniDocument {
   Section* FindSection(std::string_view name, Match match);
   static const Entry* FindEntry(const Section& section, std::string_view key);
   static std::optional<std::uint32_t> FindEntryPosition(const Section& section, std::string_view key, Match match);
+  // Enters an entry in the section's table unless a live entry of its name is
+  // there already; grows the table when it is half full.
   static void IndexEntry(const Section& section, std::uint32_t position);
-  Section& AppendSection(std::string name);
+  static void BuildKeyTable(const Section& section);
+  Section& AppendSection(std::string_view name);
+  // Copies text into the document's storage; the view stays valid as long as
+  // the document (old copies are kept until the document is read again).
+  std::string_view Keep(std::string_view text);
+
   // After a change: when the text would not read back as it stands, the next
   // call works on the document read again from its own text, as the
   // platform's next call reads the file it wrote.
@@ -162,6 +186,11 @@ class IniDocument {
   bool ApplyDeleteSection(std::string_view section);
   bool ApplyDeleteKey(std::string_view section, std::string_view key);
 
+  // Blocks of text that names and values point into.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;
+  std::size_t free_size_ = 0;
+
   bool utf8_bom_ = false;
   // False when the text held something that reads differently once written
   // in the normal form (a NUL byte, a second unnamed section).
@@ -170,6 +199,6 @@ class IniDocument {
   // What reads see while a read back is pending.
   mutable std::shared_ptr<const IniDocument> read_back_;
   std::vector<Section> sections_;
-  // Folded section name -> positions of its live sections, in file order.
-  std::unordered_map<std::string, std::vector<std::uint32_t>> section_index_;
+  // Section name -> positions of its live sections, in file order.
+  NameMap<std::vector<std::uint32_t>> section_index_;
 };
