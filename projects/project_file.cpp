@@ -7,6 +7,7 @@
 #include "projects/project_file_path.h"
 #include "projects/project_file_text.h"
 #include "projects/project_store.h"
+#include "projects/the_project_store.h"
 #include "projects/whole_file.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "projects/project_file_text.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "projects/ini_document.h"
+#include "projects/project_limits.h"
 #include "projects/project_store.h"
 #include "projects/storable_project_name.h"
 
@@ -99,21 +101,22 @@ void ReadProjects(const IniDocument& doc, ProjectStore& store) {
   // Key "0" is the default project, which the store already holds.
   for (long long i = 1; i < count && i < kMaxProjects && store.ProjectCount() < kMaxProjects; ++i) {
     const std::string name = doc.ReadString(kProjectList, std::to_string(i), kProjectNameBuffer);
-    if (!IsStorableProjectName(name) || store.FindProject(name) != -1) continue;
-    const int project = store.AddProject(name);
-    if (project < 0) break;
+    if (!IsStorableProjectName(name)) continue;
+    const std::int32_t project = store.AppendLoadedProject(name);
+    if (project < 0) continue;  // already present: the same section
     const std::string active = doc.ReadString(name, kActiveIndex, kNumberBuffer);
-    if (!active.empty()) store.SetActiveIndex(name, static_cast<int>(LeadingNumber(active)));
+    if (!active.empty()) store.SetLoadedActiveIndex(project, static_cast<std::int32_t>(LeadingNumber(active)));
     const std::string files_text = doc.ReadString(name, kOpenNum, kNumberBuffer);
     if (files_text.empty()) continue;
     const long long files = LeadingNumber(files_text);
-    for (long long j = 0; j < files && j < kMaxFiles && store.Files(project).Count() < kMaxFiles; ++j) {
+    for (long long j = 0; j < files && j < kMaxFiles; ++j) {
       const std::string value = doc.ReadString(name, std::to_string(j), kFileValueBuffer);
       const std::size_t separator = value.find(kPathStateSeparator);
-      const std::string path = value.substr(0, separator);
+      const std::string_view path = std::string_view(value).substr(0, separator);
       if (path.empty()) continue;
-      const std::string state = separator == std::string::npos ? std::string() : value.substr(separator + 1);
-      store.AddFile(path, state, project);
+      const std::string_view state =
+          separator == std::string::npos ? std::string_view() : std::string_view(value).substr(separator + 1);
+      if (!store.AppendLoadedFile(project, path, state)) break;
     }
   }
 }
