@@ -35,7 +35,7 @@ std::string_view CutAtNul(std::string_view s) {
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-constexpr std::size_t kBlockSize = 1 << 20;
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 bool EndsWithSpace(std::string_view s) { return !s.empty() && IsIniSpace(s.back()); }
 
@@ -81,7 +81,9 @@ IniDocument::IniDocument() { AppendSection(std::string_view()); }
 std::string_view IniDocument::Keep(std::string_view text) {
   if (text.empty()) return {};
   if (text.size() > free_size_) {
-    const std::size_t size = std::max(kBlockSize, text.size());
+    // Blocks grow from small to kBlockSize, so a small document stays small.
+    const std::size_t grown = std::size_t{4096} << std::min<std::size_t>(blocks_.size(), 8);
+    const std::size_t size = std::max(std::min(kBlockSize, grown), text.size());
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
     free_ = blocks_.back().get();
     free_size_ = size;
