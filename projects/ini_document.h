@@ -110,8 +110,10 @@ class IniDocument {
   IniDocument(const IniDocument&) = delete;
   IniDocument& operator=(const IniDocument&) = delete;
 
-  // Reads the whole text of a file.
+  // Reads the whole text of a file; ParseOwned keeps the text given instead
+  // of copying it.
   static IniDocument Parse(std::string_view text);
+  static IniDocument ParseOwned(std::string&& text);
 
   // GetPrivateProfileStringA(section, key, "", buffer, buffer_size): the text
   // that call leaves in a buffer of buffer_size bytes (without its NUL).
@@ -186,8 +188,12 @@ class IniDocument {
   bool ApplyDeleteSection(std::string_view section);
   bool ApplyDeleteKey(std::string_view section, std::string_view key);
 
-  // Blocks of text that names and values point into.
+  void ParseKept(std::string_view text);
+
+  // Blocks of text that names and values point into, and texts parsed in
+  // place.
   std::vector<std::unique_ptr<char[]>> blocks_;
+  std::vector<std::unique_ptr<std::string>> texts_;
   char* free_ = nullptr;
   std::size_t free_size_ = 0;
 
@@ -201,4 +207,6 @@ class IniDocument {
   std::vector<Section> sections_;
   // Section name -> positions of its live sections, in file order.
   NameMap<std::vector<std::uint32_t>> section_index_;
+  // Position of the section the last lookup found.
+  mutable std::size_t last_found_ = static_cast<std::size_t>(-1);
 };

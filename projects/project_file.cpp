@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "projects/file_handle.h"
 #include "projects/ini_document.h"
 #include "projects/project_file_path.h"
@@ -24,18 +26,18 @@ bool CanWrite(const std::string& path) {
 
 int SaveProjectFile(const ProjectStore& store, const std::string& path) {
   if (path.empty() || !CanWrite(path)) return 0;
-  const auto text = ReadWholeFile(path);
+  auto text = ReadWholeFile(path);
   if (!text) return 0;  // what is there could not be kept
-  IniDocument doc = IniDocument::Parse(*text);
+  IniDocument doc = IniDocument::ParseOwned(std::move(*text));
   WriteProjects(store, doc);
   return ReplaceWholeFile(path, doc.Serialize()) ? 1 : 0;
 }
 
 int LoadProjectFile(ProjectStore& store, const std::string& path) {
   if (path.empty()) return 1;
-  const auto text = ReadWholeFile(path);
+  auto text = ReadWholeFile(path);
   if (!text) return 1;
-  ReadProjects(IniDocument::Parse(*text), store);
+  ReadProjects(IniDocument::ParseOwned(std::move(*text)), store);
   return 1;
 }
 

@@ -42,13 +42,21 @@ long long LeadingNumber(std::string_view text) {
   return negative ? -n : n;
 }
 
-// A file's value as written, or nothing when it cannot be read back whole.
-std::optional<std::string> FileValue(std::string_view path, std::string_view state) {
-  std::string value = std::string(path) + kPathStateSeparator + std::string(state);
-  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return value;
-  value.resize(path.size() + 1);  // the document opens without its view state
-  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return value;
-  return std::nullopt;
+// How much of a file goes into its value: the path, "?" and the state when
+// that reads back whole within the reader's buffer, else the path and "?"
+// (the document then opens without its view state), else nothing.
+enum class FileValueForm { kWhole, kPathOnly, kLeftOut };
+
+// Composes the file's value into `value` (reused, so that a large store does
+// not allocate once per file) and says which form it took.
+FileValueForm ComposeFileValue(const FileEntry& file, std::string& value) {
+  value.assign(file.path);
+  value += kPathStateSeparator;
+  value += file.state;
+  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return FileValueForm::kWhole;
+  value.resize(file.path.size() + 1);
+  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return FileValueForm::kPathOnly;
+  return FileValueForm::kLeftOut;
 }
 
 // A number as the writer composes it: at most kNumberBuffer - 1 characters.
@@ -62,21 +70,25 @@ void DeleteAllSections(IniDocument& doc, std::string_view name) {
   }
 }
 
-void WriteProject(IniDocument& doc, const std::string& name, const FileList& files) {
+void WriteProject(IniDocument& doc, const std::string& name, const FileList& files, std::string& value) {
   DeleteAllSections(doc, name);
-  std::vector<std::string> values;
+  // The count and the active index come first, so find out which files go in.
+  int written = 0;
   int active = -1;
   for (int j = 0; j < files.Count(); ++j) {
-    auto value = FileValue(files.Entry(j).path, files.Entry(j).state);
-    if (!value) continue;
-    if (j == files.ActiveIndex()) active = static_cast<int>(values.size());
-    values.push_back(std::move(*value));
+    if (ComposeFileValue(files.Entry(j), value) == FileValueForm::kLeftOut) continue;
+    if (j == files.ActiveIndex()) active = written;
+    ++written;
   }
   // An active index that names no file stays as it was: it means no file.
   const bool names_a_file = files.ActiveIndex() >= 0 && files.ActiveIndex() < files.Count();
   doc.WriteString(name, kActiveIndex, Number(names_a_file ? active : files.ActiveIndex()));
-  doc.WriteString(name, kOpenNum, Number(static_cast<long long>(values.size())));
-  for (std::size_t j = 0; j < values.size(); ++j) doc.WriteString(name, std::to_string(j), values[j]);
+  doc.WriteString(name, kOpenNum, Number(written));
+  int key = 0;
+  for (int j = 0; j < files.Count(); ++j) {
+    if (ComposeFileValue(files.Entry(j), value) == FileValueForm::kLeftOut) continue;
+    doc.WriteString(name, std::to_string(key++), value);
+  }
 }
 
 }  // namespace
@@ -91,7 +103,8 @@ void WriteProjects(const ProjectStore& store, IniDocument& doc) {
   DeleteAllSections(doc, kProjectList);
   doc.WriteString(kProjectList, kProjectNum, Number(static_cast<long long>(written.size())));
   for (std::size_t k = 0; k < written.size(); ++k) doc.WriteString(kProjectList, std::to_string(k), store.Name(written[k]));
-  for (int i : written) WriteProject(doc, store.Name(i), store.Files(i));
+  std::string value;
+  for (int i : written) WriteProject(doc, store.Name(i), store.Files(i), value);
 }
 
 void ReadProjects(const IniDocument& doc, ProjectStore& store) {
