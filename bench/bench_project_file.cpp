@@ -45,9 +45,9 @@ void Fill(ProjectStore& store, int projects, int files) {
   for (int p = 1; p < projects; ++p) store.AddProject("Project " + std::to_string(p) + " of the benchmark");
   for (int p = 0; p < projects; ++p) {
     for (int f = 0; f < files; ++f) {
-      store.AddFile("/D/Documents/Customer " + std::to_string(p) + "/Reports/Annual report part " + std::to_string(f) +
-                        ".pdf",
-                    State(f), p);
+      store.AddFile(
+          "/D/Documents/Customer " + std::to_string(p) + "/Reports/Annual report part " + std::to_string(f) + ".pdf",
+          State(f), p);
     }
     store.SetActiveIndex(store.Name(p), 0);
   }

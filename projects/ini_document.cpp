@@ -75,7 +75,8 @@ bool ValueReadsBackUnchanged(std::string_view value) {
   if (value.empty()) return true;
   if (IsIniSpace(value.front()) || IsIniSpace(value.back())) return false;
   if (HasLineBreak(value) || Holds(value, '\0')) return false;
-  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
   return !quoted;
 }
 
@@ -164,8 +165,9 @@ void IniDocument::ParseKept(std::string_view text) {
 
     Entry entry;
     const char* const equals_at = FindByte(line.data(), line.data() + line.size(), '=');
-    const std::size_t equals =
-        equals_at == line.data() + line.size() ? std::string_view::npos : static_cast<std::size_t>(equals_at - line.data());
+    const std::size_t equals = equals_at == line.data() + line.size()
+                                   ? std::string_view::npos
+                                   : static_cast<std::size_t>(equals_at - line.data());
     const std::string_view name = equals == std::string_view::npos ? line : TrimRight(line.substr(0, equals));
     if (name.empty() && previous != nullptr && previous->name.empty()) continue;
     entry.name = CutAtNul(name);
@@ -231,8 +233,7 @@ void IniDocument::IndexEntry(const Section& section, std::uint32_t position) {
   }
 }
 
-std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key,
-                                                            Match match) {
+std::optional<std::uint32_t> IniDocument::FindEntryPosition(const Section& section, std::string_view key, Match match) {
   if (section.key_slots.empty()) BuildKeyTable(section);
   key = CutAtNul(key);
   if (match == Match::kTrimmed) key = Trim(key);
@@ -266,7 +267,8 @@ std::string IniDocument::ReadString(std::string_view section, std::string_view k
   const auto stored = Value(section, key);
   if (!stored || buffer_size == 0) return std::string();
   std::string_view value = *stored;
-  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
   if (!quoted) return std::string(value.substr(0, buffer_size - 1));
   // The platform copies the text after the opening quote, cut to the buffer,
   // and drops its last character only when the closing quote fitted.
@@ -362,7 +364,6 @@ bool IniDocument::ApplyDeleteKey(std::string_view section_name, std::string_view
 void IniDocument::NoteChange(bool result_reads_back) {
   if (!result_reads_back || !reads_back_) read_back_pending_ = true;
 }
-
 
 std::string IniDocument::Serialize() const {
   std::size_t size = utf8_bom_ ? kUtf8Bom.size() : 0;

@@ -9,7 +9,10 @@
 //
 // How the profile functions behave (found by experiment under Wine 8.0 with
 // ANSI code page 1252; each point is checked again by the differential tests
-// in tests/projectfile against the running platform):
+// in tests/projectfile against the running platform). The byte layout of a
+// written file is Wine's normal form; Windows itself was not available to
+// compare, and may keep untouched lines as they stood, but the values read
+// from a file are the same either way:
 //
 // Reading a file
 // - Lines end at CR or LF; any run of CR and LF ends a line, so CR LF, LF and
@@ -37,8 +40,9 @@
 //   the line end is lost); trimming happens before that cut, so "k=a  <NUL>b"
 //   reads "a  ".
 // - A file that starts with the UTF-8 byte order mark keeps it; the platform
-//   then converts between UTF-8 and the code page, which the engine does not
-//   do (the same for ASCII text). UTF-16 files are not supported.
+//   then converts between UTF-8 and the code page, while the engine keeps the
+//   bytes as they are (the same result for ASCII text). UTF-16 files are not
+//   supported.
 //
 // Lookups
 // - Section and key names are compared without regard to ASCII letter case

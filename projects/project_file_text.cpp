@@ -102,7 +102,8 @@ void WriteProjects(const ProjectStore& store, IniDocument& doc) {
   }
   DeleteAllSections(doc, kProjectList);
   doc.WriteString(kProjectList, kProjectNum, Number(static_cast<long long>(written.size())));
-  for (std::size_t k = 0; k < written.size(); ++k) doc.WriteString(kProjectList, std::to_string(k), store.Name(written[k]));
+  for (std::size_t k = 0; k < written.size(); ++k)
+    doc.WriteString(kProjectList, std::to_string(k), store.Name(written[k]));
   std::string value;
   for (int i : written) WriteProject(doc, store.Name(i), store.Files(i), value);
 }

@@ -69,8 +69,7 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   }
   const bool flushed = FlushFileBuffers(file.get());
   file.Close();
-  if (!flushed ||
-      !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!flushed || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temporary.c_str());
     return false;
   }

@@ -21,11 +21,16 @@ TEST(IniDocumentRead, ValuesAsTheProfileFunctionsReadThem) {
     const char* key;
     std::string value;
   } cases[] = {
-      {"A", "x", "1"},       {"a", "X", "1"},          {" A ", "\tx ", "1"},  {"a", "z", ""},
-      {"B", "y", "2"},       {"C", "c", ""},           {"[C", "c", ""},       {"", "top", "1"},
-      {"", "empty", ""},     {"D", "d", ""},           {"D]", "d", "1"},      {"E", "", "novalue"},
-      {"E", ";c", "1"},      {"A", "noequals line", ""}, {"A", "; comment", ""}, {"F", "k", "1"},
-      {"F", "z", "2"},       {"G", "k", "a  "},        {"G", "k2", ""},       {"H", "last", "end"},
+      {"A", "x", "1"},        {"a", "X", "1"},
+      {" A ", "\tx ", "1"},   {"a", "z", ""},
+      {"B", "y", "2"},        {"C", "c", ""},
+      {"[C", "c", ""},        {"", "top", "1"},
+      {"", "empty", ""},      {"D", "d", ""},
+      {"D]", "d", "1"},       {"E", "", "novalue"},
+      {"E", ";c", "1"},       {"A", "noequals line", ""},
+      {"A", "; comment", ""}, {"F", "k", "1"},
+      {"F", "z", "2"},        {"G", "k", "a  "},
+      {"G", "k2", ""},        {"H", "last", "end"},
       {"missing", "x", ""},
   };
   for (const auto& c : cases) {
@@ -42,12 +47,11 @@ TEST(IniDocumentRead, QuotesAndBufferCut) {
     std::size_t size;
     const char* value;
   } cases[] = {
-      {"q1", 1024, "abc"}, {"q2", 1024, "abc"}, {"q3", 1024, "\"abc"}, {"q4", 1024, "\""},
-      {"q5", 1024, ""},    {"q6", 1024, "a\"b"}, {"q7", 1024, "a"},    {"q8", 1024, "\"abc'"},
-      {"q9", 1024, "abc\""}, {"q12", 1024, ""}, {"q13", 1024, "'"},    {"q10", 0, ""},
-      {"q10", 1, ""},      {"q10", 2, "a"},     {"q10", 4, "abc"},     {"q10", 6, "abcde"},
-      {"q10", 7, "abcde"}, {"q10", 8, "abcdef"}, {"q10", 9, "abcdef"}, {"q11", 1, ""},
-      {"q11", 2, "a"},     {"q11", 6, "abcde"}, {"q11", 7, "abcdef"},  {"q5", 1, ""},
+      {"q1", 1024, "abc"},  {"q2", 1024, "abc"}, {"q3", 1024, "\"abc"},  {"q4", 1024, "\""},    {"q5", 1024, ""},
+      {"q6", 1024, "a\"b"}, {"q7", 1024, "a"},   {"q8", 1024, "\"abc'"}, {"q9", 1024, "abc\""}, {"q12", 1024, ""},
+      {"q13", 1024, "'"},   {"q10", 0, ""},      {"q10", 1, ""},         {"q10", 2, "a"},       {"q10", 4, "abc"},
+      {"q10", 6, "abcde"},  {"q10", 7, "abcde"}, {"q10", 8, "abcdef"},   {"q10", 9, "abcdef"},  {"q11", 1, ""},
+      {"q11", 2, "a"},      {"q11", 6, "abcde"}, {"q11", 7, "abcdef"},   {"q5", 1, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(doc.ReadString("A", c.key, c.size), c.value) << c.key << " " << c.size;
 }
@@ -73,9 +77,15 @@ std::string Apply(const std::string& text, const std::vector<Call>& calls) {
   IniDocument doc = IniDocument::Parse(text);
   for (const Call& c : calls) {
     switch (c.kind) {
-      case Call::kWrite: doc.WriteString(c.section, c.key, c.value); break;
-      case Call::kDeleteSection: doc.DeleteSection(c.section); break;
-      case Call::kDeleteKey: doc.DeleteKey(c.section, c.key); break;
+      case Call::kWrite:
+        doc.WriteString(c.section, c.key, c.value);
+        break;
+      case Call::kDeleteSection:
+        doc.DeleteSection(c.section);
+        break;
+      case Call::kDeleteKey:
+        doc.DeleteKey(c.section, c.key);
+        break;
     }
   }
   return doc.Serialize();
@@ -110,15 +120,19 @@ TEST(IniDocumentWrite, TextAsTheProfileFunctionsWriteIt) {
        "[A]\r\nx=1\r\n[a]\r\nz=3\r\n[ ]\r\nempty=1\r\n[D]\r\nd=1\r\n",
        {DeleteSection("A"), DeleteSection("A")},
        "[D]\r\nd=1\r\n"},
-      {"delete section vs key", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n", {DeleteSection("b"), DeleteKey("C", "Z")},
+      {"delete section vs key",
+       "[A]\r\nx=1\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n",
+       {DeleteSection("b"), DeleteKey("C", "Z")},
        "[A]\r\nx=1\r\n[C]\r\n"},
-      {"new key lands after trailing blank lines", "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n\r\n", {Write("A", "n", "2")},
+      {"new key lands after trailing blank lines",
+       "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n\r\n",
+       {Write("A", "n", "2")},
        "[A]\r\nx=1\r\nn=2\r\n[B]\r\ny=2\r\n"},
       {"LF and no final line end", "[A]\nx=1\ny=2", {Write("A", "x", "3")}, "[A]\r\nx=3\r\ny=2\r\n"},
       {"names with ] and =, and odd bytes",
        "[A]\r\nx=1\r\n",
-       {Write("A]b", "k", "v"), Write("A", "a=b", "v"), Write("Q", "k", "a?b=c"), Write("\xC9T\xE9", "k", "\xE9\x81\xFF"),
-        Write("A", "K", "big")},
+       {Write("A]b", "k", "v"), Write("A", "a=b", "v"), Write("Q", "k", "a?b=c"),
+        Write("\xC9T\xE9", "k", "\xE9\x81\xFF"), Write("A", "K", "big")},
        "[A]\r\nx=1\r\na=b=v\r\nK=big\r\n[A]b]\r\nk=v\r\n[Q]\r\nk=a?b=c\r\n[\xC9T\xE9]\r\nk=\xE9\x81\xFF\r\n"},
       {"runs of empty keys",
        "[A]\r\n=1\r\n=2\r\nk=3\r\n=4\r\n= \r\n[B]\r\nk\r\n=1\r\nj=2\r\n=3\r\n",

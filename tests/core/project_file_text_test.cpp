@@ -85,11 +85,10 @@ TEST(ProjectFileText, SavedProjectsLoadBackTheSame) {
 TEST(ProjectFileText, RenamedProjectLeavesItsOldSectionWhichLoadIgnores) {
   const std::string first = Saved({{"Old", 0, {{"/D/a.pdf", kState}}}});
   const std::string second = Saved({{"New", 0, {{"/D/b.pdf", ""}}}}, first);
-  EXPECT_EQ(second,
-            "[Old]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/a.pdf?" + kState +
-                "\r\n[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n0=CURRENT OPENED FILES\r\n1=New\r\n"
-                "[CURRENT OPENED FILES]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"
-                "[New]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/b.pdf?\r\n");
+  EXPECT_EQ(second, "[Old]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/a.pdf?" + kState +
+                        "\r\n[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n0=CURRENT OPENED FILES\r\n1=New\r\n"
+                        "[CURRENT OPENED FILES]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"
+                        "[New]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/b.pdf?\r\n");
   const std::vector<Project> loaded = Loaded(second);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_EQ(loaded[1], (Project{"New", 0, {{"/D/b.pdf", ""}}}));
@@ -160,8 +159,8 @@ TEST(ProjectFileText, LongValuesAreCutOnReadAndNeverWrittenPastTheBuffer) {
   // active index follows its file.
   const std::string too_long = "/D/" + std::string(1100, 'q') + ".pdf";
   const std::string exact = "/D/" + std::string(1022 - 7, 'e') + ".pdf";  // "<path>?" is 1023 characters
-  const std::vector<Project> saved = Loaded(Saved(
-      {{"A", 2, {{too_long, ""}, {path, state}, {exact, ""}, {"/D/ok.pdf", kState}}}}));
+  const std::vector<Project> saved =
+      Loaded(Saved({{"A", 2, {{too_long, ""}, {path, state}, {exact, ""}, {"/D/ok.pdf", kState}}}}));
   ASSERT_EQ(saved.size(), 2u);
   EXPECT_EQ(saved[1], (Project{"A", 1, {{path, ""}, {exact, ""}, {"/D/ok.pdf", kState}}}));
 }

@@ -2,9 +2,8 @@
 // damaged files, read with GetPrivateProfileStringA and edited with
 // WritePrivateProfileStringA on the file itself, must give the same values and
 // the same bytes as the engine.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <random>
 #include <string>
@@ -38,17 +37,32 @@ class Generator {
   // of the upper half.
   std::string Name() {
     static const std::vector<std::string> names = {
-        "Alpha", "alpha", "ALPHA",     "Beta Gamma", "beta  gamma", "x=y",  "a?b", "\"q\"", "'s'",
-        "0",     "1",     "PROJECT_NUM", "OpenNum",  "\xC9t\xE9",   "\xE9T\xC9", "[",  "a]b", ";note",
-        "#c",    "",      "k k",      "Q\"",        "PROJECT_NAME", "project_name",
+        "Alpha", "alpha", "ALPHA",       "Beta Gamma", "beta  gamma",  "x=y",          "a?b", "\"q\"", "'s'",
+        "0",     "1",     "PROJECT_NUM", "OpenNum",    "\xC9t\xE9",    "\xE9T\xC9",    "[",   "a]b",   ";note",
+        "#c",    "",      "k k",         "Q\"",        "PROJECT_NAME", "project_name",
     };
     return Pick(names);
   }
   std::string Value() {
     static const std::vector<std::string> values = {
-        "",          "1",          "-1",        "/D/Docs/Guide.pdf?ALLSTATE=00ff&PAGE=4", "/D/a b.pdf?", "\"quoted\"",
-        "'single'",  "\"open",     "\"\"",      "a=b=c",                                  "x?y?z",       " lead",
-        "mid  dle",  "\xE9\x81\xFF", "'mixed\"", std::string(300, 'v'),                   "\"",          "'",
+        "",
+        "1",
+        "-1",
+        "/D/Docs/Guide.pdf?ALLSTATE=00ff&PAGE=4",
+        "/D/a b.pdf?",
+        "\"quoted\"",
+        "'single'",
+        "\"open",
+        "\"\"",
+        "a=b=c",
+        "x?y?z",
+        " lead",
+        "mid  dle",
+        "\xE9\x81\xFF",
+        "'mixed\"",
+        std::string(300, 'v'),
+        "\"",
+        "'",
     };
     return Pick(values);
   }
@@ -99,8 +113,8 @@ class Generator {
 std::string PlatformRead(const ScratchFile& file, const std::string& section, const std::string& key,
                          std::size_t size) {
   std::vector<char> buffer(size + 1, '#');
-  const DWORD n =
-      GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), static_cast<DWORD>(size), file.path().c_str());
+  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), static_cast<DWORD>(size),
+                                           file.path().c_str());
   return std::string(buffer.data(), n);
 }
 

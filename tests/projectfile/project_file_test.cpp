@@ -3,9 +3,8 @@
 // writability test; saves interrupted by a crash.
 #include "projects/project_file.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,8 +26,8 @@ constexpr char kDefault[] = "CURRENT OPENED FILES";
 std::string State(std::mt19937& rng, bool active) {
   std::string hex;
   for (int i = 0; i < 152; ++i) hex += "0123456789abcdef"[rng() % 16];
-  return "ALLSTATE=" + hex + "&PAGEMODE=" + std::to_string(rng() % 4) + "&LAYOUTMODE=1&SPLITTERPOSTION=" +
-         std::to_string(rng() % 400) + "&PAGE=" + std::to_string(rng() % 900) +
+  return "ALLSTATE=" + hex + "&PAGEMODE=" + std::to_string(rng() % 4) +
+         "&LAYOUTMODE=1&SPLITTERPOSTION=" + std::to_string(rng() % 400) + "&PAGE=" + std::to_string(rng() % 900) +
          "&ZOOM_TYPE-VALUE=0:98304.000000&TOPSPOT_LEFT-TOP=-12:0" + (active ? "&ACTIVE=TRUE" : "");
 }
 
@@ -38,9 +37,9 @@ void FillRandom(ProjectStore& store, unsigned seed) {
   constexpr int max_projects = 7;
   constexpr int max_files = 9;
   static const std::vector<std::string> names = {
-      "Manuals",      "manuals 2",  "12/4/2026 Project1", "a = b",    "what?",        "say \"hi\"",
-      "it's",         "[draft",     "Q&A; notes",          "\xC9t\xE9", "Stale",        "OTHER",
-      "Two  Spaces",  "x",          "=",                   "?",       "tab\tinside",  "Alpha",
+      "Manuals", "manuals 2",  "12/4/2026 Project1", "a = b", "what?", "say \"hi\"",  "it's",
+      "[draft",  "Q&A; notes", "\xC9t\xE9",          "Stale", "OTHER", "Two  Spaces", "x",
+      "=",       "?",          "tab\tinside",        "Alpha",
   };
   std::mt19937 rng(seed);
   store.ClearAll();
@@ -189,10 +188,11 @@ TEST(ProjectFileDifferential, SaveWritesTheBytesOfTheProfileFunctionSequence) {
 TEST(ProjectFileDifferential, LoadedValuesEqualThePlatformsOnDamagedFiles) {
   const ScratchFile file;
   const std::vector<std::string> damage = {
-      "[PROJECT_NAME]\r\nPROJECT_NUM = 3 \r\n 1 = \"Quoted\" \r\n2='x'\r\n[quoted]\r\nOpenNum=\"2\"\r\n0= /D/a.pdf? \r\n"
+      "[PROJECT_NAME]\r\nPROJECT_NUM = 3 \r\n 1 = \"Quoted\" \r\n2='x'\r\n[quoted]\r\nOpenNum=\"2\"\r\n0= /D/a.pdf? "
+      "\r\n"
       "1=\"/D/b.pdf?s\"\r\n[X]\r\nopennum=1\r\n0=/D/c.pdf\r\n",
-      "[PROJECT_NAME]\nPROJECT_NUM=2\n1=A\n[A]\nActiveArticleIndex=12345678\nOpenNum=2\n0=/D/" + std::string(2000, 'z') +
-          "\n1=/D/b.pdf?" + std::string(1020, 's') + "\n",
+      "[PROJECT_NAME]\nPROJECT_NUM=2\n1=A\n[A]\nActiveArticleIndex=12345678\nOpenNum=2\n0=/D/" +
+          std::string(2000, 'z') + "\n1=/D/b.pdf?" + std::string(1020, 's') + "\n",
       "[PROJECT_NAME]\rPROJECT_NUM=2\r1=A\r[A]\rOpenNum=2\r0\r1=/D/x.pdf?\r[A]\rOpenNum=5\r",
   };
   for (const std::string& text : damage) {
@@ -295,8 +295,8 @@ TEST(ProjectFileKill, AProcessKilledDuringASaveLeavesAWholeFile) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     Sleep(delay);
     TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -304,7 +304,8 @@ TEST(ProjectFileKill, AProcessKilledDuringASaveLeavesAWholeFile) {
     CloseHandle(process.hProcess);
     ProjectStore loaded;
     LoadInto(loaded, file.path());
-    EXPECT_TRUE(SameProjects(loaded, stores[0]) || SameProjects(loaded, stores[1])) << "killed after " << delay << " ms";
+    EXPECT_TRUE(SameProjects(loaded, stores[0]) || SameProjects(loaded, stores[1]))
+        << "killed after " << delay << " ms";
   }
   DeleteFileA((file.path() + ".tmp").c_str());
 }

@@ -1,8 +1,7 @@
 #include "projects/whole_file.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
