@@ -81,9 +81,9 @@ bool ValueReadsBackUnchanged(std::string_view value) {
 }
 
 std::size_t IniDocument::FoldedHash::operator()(std::string_view s) const {
-  std::size_t h = 1469598103934665603ull;  // FNV-1a
+  std::uint64_t h = 1469598103934665603ull;  // FNV-1a
   for (char c : s) h = (h ^ static_cast<unsigned char>(FoldAscii(c))) * 1099511628211ull;
-  return h;
+  return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
