@@ -218,7 +218,7 @@ TEST(ProjectFileDifferential, LoadedValuesEqualThePlatformsOnDamagedFiles) {
   }
 }
 
-TEST(ProjectFile, ALockedFileIsNotWrittenAndNothingChanges) {
+TEST(ProjectFile, ALockedFileIsNeitherWrittenNorRead) {
   const ScratchFile file;
   file.Write("[PROJECT_NAME]\r\nPROJECT_NUM=1\r\n");
   ProjectStore store;
@@ -226,6 +226,9 @@ TEST(ProjectFile, ALockedFileIsNotWrittenAndNothingChanges) {
   HANDLE lock = CreateFileA(file.path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   EXPECT_EQ(SaveProjectFile(store, file.path()), 0);
+  ProjectStore loaded;
+  LoadInto(loaded, file.path());  // unreadable: nothing loaded, as the profile functions read nothing
+  EXPECT_EQ(loaded.ProjectCount(), 1);
   CloseHandle(lock);
   EXPECT_EQ(file.Read(), "[PROJECT_NAME]\r\nPROJECT_NUM=1\r\n");
   EXPECT_EQ(GetFileAttributesA((file.path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -263,6 +266,7 @@ TEST(ProjectFile, ASaveStoppedPartWayLeavesThePreviousFile) {
   }
   // The leftover of the interrupted save is replaced by the next one.
   ASSERT_EQ(SaveProjectFile(second, file.path()), 1);
+  EXPECT_EQ(GetFileAttributesA((file.path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
   ProjectStore loaded;
   LoadInto(loaded, file.path());
   EXPECT_TRUE(SameProjects(loaded, second));
