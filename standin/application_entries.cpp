@@ -1,0 +1,120 @@
+// AcroView, the application: notifications, the quit question, the list of
+// documents and the tool bar.
+#include "standin/entry_checks.h"
+#include "standin/operation_entries.h"
+
+namespace standin {
+namespace {
+extern "C" {
+
+void HOSTCALL AVAppRegisterNotificationEntry(NSelector nsel, ASExtension owner, ASCallback proc, void* clientData) {
+  RunOperation<void>(
+      "AVAppRegisterNotification",
+      [=] {
+        StandinHost& host = CurrentHost();
+        if (nsel != AVAppDidInitializeNSEL || owner != host.ExtensionId()) Fail(kErrBadParameter);
+        host.Listeners().Register({nsel, owner, Required(proc), clientData});
+      },
+      nsel, owner, proc, clientData);
+}
+
+void HOSTCALL AVAppUnregisterNotificationEntry(NSelector nsel, ASExtension owner, ASCallback proc, void* clientData) {
+  RunOperation<void>(
+      "AVAppUnregisterNotification",
+      [=] {
+        if (!CurrentHost().Listeners().Unregister({nsel, owner, proc, clientData})) Fail(kErrBadParameter);
+      },
+      nsel, owner, proc, clientData);
+}
+
+ASBool HOSTCALL AVAppCanQuitEntry() {
+  return RunOperation<ASBool>("AVAppCanQuit", [] { return CurrentHost().HostCanQuit() ? kHostTrue : kHostFalse; });
+}
+
+void HOSTCALL AVAppEnumDocsEntry(ASCallback enumProc, void* clientData) {
+  RunOperation<void>(
+      "AVAppEnumDocs",
+      [=] {
+        StandinHost& host = CurrentHost();
+        const auto proc = reinterpret_cast<AVDocEnumProc>(Required(enumProc));
+        for (Document* document : host.Docs().InOrder()) {
+          if (host.Docs().Find(reinterpret_cast<AVDoc>(document)) == nullptr) continue;  // closed by the callback
+          const auto answer =
+              host.CallPlugIn("AVAppEnumDocs callback", {FormatPointer(document), FormatPointer(clientData)}, proc,
+                              reinterpret_cast<AVDoc>(document), clientData);
+          if (answer.raised) Fail(answer.code);
+          if (answer.value == kHostFalse) break;
+        }
+      },
+      enumProc, clientData);
+}
+
+AVDoc HOSTCALL AVAppGetActiveDocEntry() {
+  return RunOperation<AVDoc>("AVAppGetActiveDoc", [] { return reinterpret_cast<AVDoc>(CurrentHost().Docs().Front()); });
+}
+
+AVToolBar HOSTCALL AVAppGetToolBarEntry() {
+  return RunOperation<AVToolBar>("AVAppGetToolBar", [] { return CurrentHost().Tools().Handle(); });
+}
+
+AVToolButton HOSTCALL AVToolButtonNewEntry(ASAtom name, void* icon, ASBool longOnly, ASBool isSeparator) {
+  return RunOperation<AVToolButton>(
+      "AVToolButtonNew",
+      [=] {
+        StandinHost& host = CurrentHost();
+        const char* text = Required(host.Atoms().GetString(name));
+        return reinterpret_cast<AVToolButton>(host.Tools().NewButton(text, icon, longOnly != 0, isSeparator != 0));
+      },
+      AtomArg{name}, icon, longOnly, isSeparator);
+}
+
+void HOSTCALL AVToolBarAddButtonEntry(AVToolBar bar, AVToolButton button, ASBool before, AVToolButton other) {
+  RunOperation<void>(
+      "AVToolBarAddButton",
+      [=] {
+        CheckToolBar(bar);
+        ToolButtonRecord* reference = other != nullptr ? &ButtonOf(other) : nullptr;
+        if (!CurrentHost().Tools().Add(&ButtonOf(button), before != 0, reference)) Fail(kErrBadParameter);
+      },
+      bar, button, before, other);
+}
+
+void HOSTCALL AVToolButtonSetExecuteProcEntry(AVToolButton button, ASCallback proc, void* clientData) {
+  RunOperation<void>(
+      "AVToolButtonSetExecuteProc",
+      [=] {
+        ToolButtonRecord& record = ButtonOf(button);
+        record.executeProc = proc;
+        record.clientData = clientData;
+      },
+      button, proc, clientData);
+}
+
+void HOSTCALL AVToolButtonSetHelpTextEntry(AVToolButton button, const char* text) {
+  RunOperation<void>(
+      "AVToolButtonSetHelpText", [=] { ButtonOf(button).helpText = Required(text); }, button, text);
+}
+
+void HOSTCALL AVToolButtonDestroyEntry(AVToolButton button) {
+  RunOperation<void>(
+      "AVToolButtonDestroy", [=] { CurrentHost().Tools().Destroy(&ButtonOf(button)); }, button);
+}
+
+}  // extern "C"
+}  // namespace
+
+void AddApplicationEntries(std::vector<HFTEntry>& entries) {
+  entries[AVAppRegisterNotificationSEL] = reinterpret_cast<HFTEntry>(&AVAppRegisterNotificationEntry);
+  entries[AVAppUnregisterNotificationSEL] = reinterpret_cast<HFTEntry>(&AVAppUnregisterNotificationEntry);
+  entries[AVAppCanQuitSEL] = reinterpret_cast<HFTEntry>(&AVAppCanQuitEntry);
+  entries[AVAppEnumDocsSEL] = reinterpret_cast<HFTEntry>(&AVAppEnumDocsEntry);
+  entries[AVAppGetActiveDocSEL] = reinterpret_cast<HFTEntry>(&AVAppGetActiveDocEntry);
+  entries[AVAppGetToolBarSEL] = reinterpret_cast<HFTEntry>(&AVAppGetToolBarEntry);
+  entries[AVToolButtonNewSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonNewEntry);
+  entries[AVToolBarAddButtonSEL] = reinterpret_cast<HFTEntry>(&AVToolBarAddButtonEntry);
+  entries[AVToolButtonSetExecuteProcSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonSetExecuteProcEntry);
+  entries[AVToolButtonSetHelpTextSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonSetHelpTextEntry);
+  entries[AVToolButtonDestroySEL] = reinterpret_cast<HFTEntry>(&AVToolButtonDestroyEntry);
+}
+
+}  // namespace standin

@@ -1,0 +1,22 @@
+// The host's atoms: interned strings. Atom 0 is never given out.
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "host/host_interface.h"
+
+namespace standin {
+
+class AtomTable {
+ public:
+  ASAtom FromString(const std::string& text);
+  // The atom's text, or nullptr for an atom never given out. The pointer
+  // stays valid while the table lives.
+  const char* GetString(ASAtom atom) const;
+
+ private:
+  std::deque<std::string> strings_;  // atom n is strings_[n - 1]; a deque keeps texts in place
+};
+
+}  // namespace standin

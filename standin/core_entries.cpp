@@ -1,0 +1,136 @@
+// The Core table: tables by name, atoms, callbacks, exception frames, host
+// memory and entry replacement.
+#include "standin/entry_checks.h"
+#include "standin/operation_entries.h"
+#include "standin/operation_entry.h"
+#include "standin/standin_host.h"
+
+namespace standin {
+namespace {
+
+extern "C" {
+
+HFT HOSTCALL ASExtensionMgrGetHFTEntry(ASAtom name, ASUns32 version) {
+  return RunOperation<HFT>(
+      "ASExtensionMgrGetHFT",
+      [=]() -> HFT {
+        StandinHost& host = CurrentHost();
+        const char* text = host.Atoms().GetString(name);
+        if (text == nullptr) Fail(kErrBadParameter);
+        HostTableRecord* table = host.Tables().Find(text);
+        const bool given = table != nullptr && !host.Faults().TableHidden(text) &&
+                           version <= host.Faults().OfferedVersion(text, table->version);
+        host.RecordTableRequest({text, version, given});
+        return given ? table->Pointer() : nullptr;
+      },
+      AtomArg{name}, HexArg{version});
+}
+
+ASAtom HOSTCALL ASAtomFromStringEntry(const char* text) {
+  return RunOperation<ASAtom>(
+      "ASAtomFromString", [=] { return CurrentHost().Atoms().FromString(Required(text)); }, text);
+}
+
+const char* HOSTCALL ASAtomGetStringEntry(ASAtom atom) {
+  return RunOperation<const char*>(
+      "ASAtomGetString", [=] { return Required(CurrentHost().Atoms().GetString(atom)); }, atom);
+}
+
+ASCallback HOSTCALL ASCallbackCreateEntry(ASExtension owner, void* proc) {
+  return RunOperation<ASCallback>(
+      "ASCallbackCreate",
+      [=] {
+        StandinHost& host = CurrentHost();
+        if (owner != host.ExtensionId()) Fail(kErrBadParameter);
+        return host.Callbacks().Create(Required(proc));
+      },
+      owner, proc);
+}
+
+void HOSTCALL ASCallbackDestroyEntry(ASCallback callback) {
+  RunOperation<void>(
+      "ASCallbackDestroy",
+      [=] {
+        StandinHost& host = CurrentHost();
+        if (!host.Callbacks().Destroy(callback)) {
+          host.Violation("ASCallbackDestroy of a callback that is not alive");
+          Fail(kErrBadParameter);
+        }
+      },
+      callback);
+}
+
+void HOSTCALL ASPushExceptionFrameEntry(ASExceptionFrame* frame, ASRestoreProc restore) {
+  RunOperation<void>(
+      "ASPushExceptionFrame", [=] { CurrentHost().Frames().Push(Required(frame), Required(restore)); }, frame,
+      reinterpret_cast<void*>(restore));
+}
+
+void HOSTCALL ASPopExceptionFrameEntry() {
+  RunOperation<void>("ASPopExceptionFrame", [] { CurrentHost().Frames().Pop(); });
+}
+
+ASErrorCode HOSTCALL ASGetExceptionErrorCodeEntry() {
+  return RunOperation<ASErrorCode>("ASGetExceptionErrorCode", [] { return CurrentHost().Frames().LastError(); });
+}
+
+void HOSTCALL ASRaiseEntry(ASErrorCode code) {
+  RunOperation<void>(
+      "ASRaise", [=] { Fail(code); }, HexArg{static_cast<ASUns32>(code)});
+}
+
+void HOSTCALL ASfreeEntry(void* block) {
+  RunOperation<void>(
+      "ASfree",
+      [=] {
+        if (block == nullptr) return;
+        StandinHost& host = CurrentHost();
+        if (!host.Memory().Free(block)) {
+          host.Violation("ASfree of a block the host did not hand out");
+          Fail(kErrBadParameter);
+        }
+      },
+      block);
+}
+
+void HOSTCALL HFTReplaceEntryEntry(HFT table, int selector, HFTEntry replacement, ASUns32 flags) {
+  RunOperation<void>(
+      "HFTReplaceEntry",
+      [=] {
+        if (!CurrentHost().Tables().Replace(table, selector, Required(replacement))) Fail(kErrBadParameter);
+      },
+      table, selector, replacement, flags);
+}
+
+HFTEntry HOSTCALL HFTGetReplacedEntryEntry(HFT table, int selector, HFTEntry replacement) {
+  return RunOperation<HFTEntry>(
+      "HFTGetReplacedEntry",
+      [=] {
+        const auto previous = CurrentHost().Tables().Replaced(table, selector, replacement);
+        if (!previous) Fail(kErrBadParameter);
+        return *previous;
+      },
+      table, selector, replacement);
+}
+
+}  // extern "C"
+}  // namespace
+
+std::vector<HFTEntry> CoreEntries() {
+  std::vector<HFTEntry> entries(CoreNUMSELECTORSplusOne);
+  entries[ASExtensionMgrGetHFTSEL] = reinterpret_cast<HFTEntry>(&ASExtensionMgrGetHFTEntry);
+  entries[ASAtomFromStringSEL] = reinterpret_cast<HFTEntry>(&ASAtomFromStringEntry);
+  entries[ASAtomGetStringSEL] = reinterpret_cast<HFTEntry>(&ASAtomGetStringEntry);
+  entries[ASCallbackCreateSEL] = reinterpret_cast<HFTEntry>(&ASCallbackCreateEntry);
+  entries[ASCallbackDestroySEL] = reinterpret_cast<HFTEntry>(&ASCallbackDestroyEntry);
+  entries[ASPushExceptionFrameSEL] = reinterpret_cast<HFTEntry>(&ASPushExceptionFrameEntry);
+  entries[ASPopExceptionFrameSEL] = reinterpret_cast<HFTEntry>(&ASPopExceptionFrameEntry);
+  entries[ASGetExceptionErrorCodeSEL] = reinterpret_cast<HFTEntry>(&ASGetExceptionErrorCodeEntry);
+  entries[ASRaiseSEL] = reinterpret_cast<HFTEntry>(&ASRaiseEntry);
+  entries[ASfreeSEL] = reinterpret_cast<HFTEntry>(&ASfreeEntry);
+  entries[HFTReplaceEntrySEL] = reinterpret_cast<HFTEntry>(&HFTReplaceEntryEntry);
+  entries[HFTGetReplacedEntrySEL] = reinterpret_cast<HFTEntry>(&HFTGetReplacedEntryEntry);
+  return entries;
+}
+
+}  // namespace standin

@@ -1,0 +1,180 @@
+// AcroView, documents and their page views.
+#include <algorithm>
+
+#include "standin/entry_checks.h"
+#include "standin/operation_entries.h"
+#include "standin/view_definition.h"
+
+namespace standin {
+namespace {
+
+ASInt16 ToInt16(int value) { return static_cast<ASInt16>(std::clamp(value, -32768, 32767)); }
+
+extern "C" {
+
+PDDoc HOSTCALL AVDocGetPDDocEntry(AVDoc doc) {
+  return RunOperation<PDDoc>(
+      "AVDocGetPDDoc", [=] { return reinterpret_cast<PDDoc>(&DocumentOf(doc).model); }, doc);
+}
+
+AVDoc HOSTCALL AVDocOpenFromFileEntry(ASPathName path, ASFileSys fileSys, const char* tempTitle) {
+  return RunOperation<AVDoc>(
+      "AVDocOpenFromFile",
+      [=] {
+        CheckFileSys(fileSys);
+        return reinterpret_cast<AVDoc>(CurrentHost().OpenDocument(PathOf(path).windowsPath));
+      },
+      path, fileSys, tempTitle);
+}
+
+ASBool HOSTCALL AVDocCloseEntry(AVDoc doc, ASBool noSave) {
+  return RunOperation<ASBool>(
+      "AVDocClose", [=] { return CurrentHost().CloseDocument(&DocumentOf(doc), noSave != 0) ? kHostTrue : kHostFalse; },
+      doc, noSave);
+}
+
+AVPageView HOSTCALL AVDocGetPageViewEntry(AVDoc doc) {
+  return RunOperation<AVPageView>(
+      "AVDocGetPageView", [=] { return reinterpret_cast<AVPageView>(&DocumentOf(doc).view); }, doc);
+}
+
+void HOSTCALL AVDocGetViewDefEntry(AVDoc doc, AVDocViewDef* viewDef) {
+  RunOperation<void>(
+      "AVDocGetViewDef", [=] { *Required(viewDef) = ViewDefinitionOf(DocumentOf(doc)); }, doc, viewDef);
+}
+
+ASInt16 HOSTCALL AVDocGetViewModeEntry(AVDoc doc) {
+  return RunOperation<ASInt16>(
+      "AVDocGetViewMode", [=] { return DocumentOf(doc).pageMode; }, doc);
+}
+
+void HOSTCALL AVDocSetViewModeEntry(AVDoc doc, ASInt16 mode) {
+  RunOperation<void>(
+      "AVDocSetViewMode", [=] { DocumentOf(doc).pageMode = mode; }, doc, mode);
+}
+
+ASInt16 HOSTCALL AVDocGetSplitterPositionEntry(AVDoc doc) {
+  return RunOperation<ASInt16>(
+      "AVDocGetSplitterPosition", [=] { return DocumentOf(doc).splitter; }, doc);
+}
+
+void HOSTCALL AVDocSetSplitterPositionEntry(AVDoc doc, ASInt16 position) {
+  RunOperation<void>(
+      "AVDocSetSplitterPosition", [=] { DocumentOf(doc).splitter = position; }, doc, position);
+}
+
+ASInt16 HOSTCALL AVPageViewGetLayoutModeEntry(AVPageView view) {
+  return RunOperation<ASInt16>(
+      "AVPageViewGetLayoutMode", [=] { return ViewOf(view).layoutMode; }, view);
+}
+
+void HOSTCALL AVPageViewSetLayoutModeEntry(AVPageView view, ASInt16 mode) {
+  RunOperation<void>(
+      "AVPageViewSetLayoutMode", [=] { ViewOf(view).layoutMode = mode; }, view, mode);
+}
+
+PDPage HOSTCALL AVPageViewGetPageEntry(AVPageView view) {
+  return RunOperation<PDPage>(
+      "AVPageViewGetPage",
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        return reinterpret_cast<PDPage>(record.document->Page(record.page));
+      },
+      view);
+}
+
+void HOSTCALL AVPageViewGoToEntry(AVPageView view, ASInt32 page) {
+  RunOperation<void>(
+      "AVPageViewGoTo",
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        if (page < 0 || page >= record.document->pageCount) Fail(kErrBadParameter);
+        record.page = page;
+      },
+      view, page);
+}
+
+ASInt32 HOSTCALL AVPageViewGetZoomTypeEntry(AVPageView view) {
+  return RunOperation<ASInt32>(
+      "AVPageViewGetZoomType", [=] { return ViewOf(view).zoomType; }, view);
+}
+
+ASFixed HOSTCALL AVPageViewGetZoomEntry(AVPageView view) {
+  return RunOperation<ASFixed>(
+      "AVPageViewGetZoom", [=] { return ViewOf(view).zoom; }, view);
+}
+
+void HOSTCALL AVPageViewZoomToEntry(AVPageView view, ASInt32 zoomType, ASFixed zoom) {
+  RunOperation<void>(
+      "AVPageViewZoomTo",
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        record.zoomType = zoomType;
+        record.zoom = zoom;
+      },
+      view, zoomType, zoom);
+}
+
+void HOSTCALL AVPageViewGetApertureEntry(AVPageView view, AVRect16* rect) {
+  RunOperation<void>(
+      "AVPageViewGetAperture", [=] { *Required(rect) = ViewOf(view).rect; }, view, rect);
+}
+
+void HOSTCALL AVPageViewScrollToEntry(AVPageView view, ASInt16 x, ASInt16 y) {
+  RunOperation<void>(
+      "AVPageViewScrollTo",
+      [=] {
+        AVRect16& rect = ViewOf(view).rect;
+        const int width = rect.right - rect.left;
+        const int height = rect.bottom - rect.top;
+        rect = {x, y, ToInt16(x + width), ToInt16(y + height)};
+      },
+      view, x, y);
+}
+
+void HOSTCALL AVPageViewBeginOperationEntry(AVPageView view) {
+  RunOperation<void>(
+      "AVPageViewBeginOperation", [=] { ++ViewOf(view).batchDepth; }, view);
+}
+
+void HOSTCALL AVPageViewEndOperationEntry(AVPageView view) {
+  RunOperation<void>(
+      "AVPageViewEndOperation",
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        if (record.batchDepth == 0) {
+          CurrentHost().Violation("AVPageViewEndOperation without a begin (" + record.document->path + ")");
+          Fail(kErrBadParameter);
+        }
+        if (--record.batchDepth == 0) ++record.batches;
+      },
+      view);
+}
+
+}  // extern "C"
+}  // namespace
+
+void AddDocumentEntries(std::vector<HFTEntry>& entries) {
+  entries[AVDocGetPDDocSEL] = reinterpret_cast<HFTEntry>(&AVDocGetPDDocEntry);
+  entries[AVDocOpenFromFileSEL] = reinterpret_cast<HFTEntry>(&AVDocOpenFromFileEntry);
+  entries[AVDocCloseSEL] = reinterpret_cast<HFTEntry>(&AVDocCloseEntry);
+  entries[AVDocGetPageViewSEL] = reinterpret_cast<HFTEntry>(&AVDocGetPageViewEntry);
+  entries[AVDocGetViewDefSEL] = reinterpret_cast<HFTEntry>(&AVDocGetViewDefEntry);
+  entries[AVDocGetViewModeSEL] = reinterpret_cast<HFTEntry>(&AVDocGetViewModeEntry);
+  entries[AVDocSetViewModeSEL] = reinterpret_cast<HFTEntry>(&AVDocSetViewModeEntry);
+  entries[AVDocGetSplitterPositionSEL] = reinterpret_cast<HFTEntry>(&AVDocGetSplitterPositionEntry);
+  entries[AVDocSetSplitterPositionSEL] = reinterpret_cast<HFTEntry>(&AVDocSetSplitterPositionEntry);
+  entries[AVPageViewGetLayoutModeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetLayoutModeEntry);
+  entries[AVPageViewSetLayoutModeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewSetLayoutModeEntry);
+  entries[AVPageViewGetPageSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetPageEntry);
+  entries[AVPageViewGoToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGoToEntry);
+  entries[AVPageViewGetZoomTypeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetZoomTypeEntry);
+  entries[AVPageViewGetZoomSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetZoomEntry);
+  entries[AVPageViewZoomToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewZoomToEntry);
+  entries[AVPageViewGetApertureSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetApertureEntry);
+  entries[AVPageViewScrollToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewScrollToEntry);
+  entries[AVPageViewBeginOperationSEL] = reinterpret_cast<HFTEntry>(&AVPageViewBeginOperationEntry);
+  entries[AVPageViewEndOperationSEL] = reinterpret_cast<HFTEntry>(&AVPageViewEndOperationEntry);
+}
+
+}  // namespace standin

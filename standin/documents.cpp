@@ -1,0 +1,98 @@
+#include "standin/documents.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "standin/pdf_page_count.h"
+
+namespace standin {
+
+PageRecord* Document::Page(ASInt32 number) {
+  auto& page = pages[number];
+  if (!page) page = std::make_unique<PageRecord>(PageRecord{this, number});
+  return page.get();
+}
+
+std::string DocumentKey(const std::string& path) {
+  char full[MAX_PATH * 4];
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  std::string key = length > 0 && length < sizeof full ? std::string(full, length) : path;
+  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  return key;
+}
+
+Document* Documents::Open(const std::string& path, bool& opened) {
+  opened = false;
+  const std::string key = DocumentKey(path);
+  for (const auto& document : open_) {
+    if (document->key == key) {
+      front_ = document.get();
+      return front_;
+    }
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return nullptr;
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const auto pageCount = PdfPageCount(bytes);
+  if (!pageCount) return nullptr;
+  auto document = std::make_unique<Document>();
+  document->path = path;
+  document->key = key;
+  document->pageCount = *pageCount;
+  front_ = document.get();
+  open_.push_back(std::move(document));
+  opened = true;
+  return front_;
+}
+
+bool Documents::Close(Document* document, bool noSave) {
+  if (!noSave && document->keptOpenByUser) return false;
+  const auto it = std::find_if(open_.begin(), open_.end(), [&](const auto& d) { return d.get() == document; });
+  if (it == open_.end()) return false;
+  open_.erase(it);
+  if (front_ == document) front_ = open_.empty() ? nullptr : open_.back().get();
+  return true;
+}
+
+std::vector<Document*> Documents::InOrder() const {
+  std::vector<Document*> documents;
+  for (const auto& document : open_) documents.push_back(document.get());
+  return documents;
+}
+
+Document* Documents::Find(AVDoc doc) const {
+  for (const auto& document : open_)
+    if (reinterpret_cast<AVDoc>(document.get()) == doc) return document.get();
+  return nullptr;
+}
+
+Document* Documents::FindModel(PDDoc model) const {
+  for (const auto& document : open_)
+    if (reinterpret_cast<PDDoc>(&document->model) == model) return document.get();
+  return nullptr;
+}
+
+Document* Documents::FindFile(ASFile file) const {
+  for (const auto& document : open_)
+    if (reinterpret_cast<ASFile>(&document->file) == file) return document.get();
+  return nullptr;
+}
+
+PageViewRecord* Documents::FindView(AVPageView view) const {
+  for (const auto& document : open_)
+    if (reinterpret_cast<AVPageView>(&document->view) == view) return &document->view;
+  return nullptr;
+}
+
+PageRecord* Documents::FindPage(PDPage page) const {
+  for (const auto& document : open_)
+    for (const auto& [number, record] : document->pages)
+      if (reinterpret_cast<PDPage>(record.get()) == page) return record.get();
+  return nullptr;
+}
+
+}  // namespace standin

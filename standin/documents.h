@@ -1,0 +1,84 @@
+// The host's open documents: real PDF files on disk, each with its page
+// view and view state, in the order they were opened, one of them in front.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/host_interface.h"
+
+namespace standin {
+
+struct Document;
+
+struct PageViewRecord {
+  Document* document;
+  ASInt16 layoutMode = 1;
+  ASInt32 page = 0;  // 0-based
+  ASInt32 zoomType = 0;
+  ASFixed zoom = 0x10000;
+  AVRect16 rect{0, 0, 612, 792};
+  int batchDepth = 0;  // begin operations not ended yet
+  int batches = 0;     // outermost batches completed
+};
+
+struct PageRecord {
+  Document* document;
+  ASInt32 number;
+};
+
+// The document model (PDDoc) and its file (ASFile): handles of their own.
+struct ModelRecord {
+  Document* document;
+};
+struct FileRecord {
+  Document* document;
+};
+
+struct Document {
+  std::string path;  // the Windows path it was opened with
+  std::string key;   // full path in lower case: one document per file
+  ASInt32 pageCount = 0;
+  ASInt16 pageMode = 1;
+  ASInt16 splitter = 0;
+  PageViewRecord view{this};
+  ModelRecord model{this};
+  FileRecord file{this};
+  std::map<ASInt32, std::unique_ptr<PageRecord>> pages;
+  bool keptOpenByUser = false;  // answers "keep open" when asked about unsaved changes
+
+  PageRecord* Page(ASInt32 number);
+};
+
+class Documents {
+ public:
+  // The document of the file at `path`: the open one if the file is open
+  // already, else a new one at the end of the order. Either comes to the
+  // front. None for a missing file or one that is not a PDF.
+  Document* Open(const std::string& path, bool& opened);
+  // Closes `document`; false when the user keeps it open (asked about unsaved
+  // changes, which only happens when `noSave` is false). Closing the front
+  // document puts the last one in the order in front.
+  bool Close(Document* document, bool noSave);
+  void BringToFront(Document* document) { front_ = document; }
+  Document* Front() const { return front_; }
+  std::vector<Document*> InOrder() const;
+
+  // Handles of open documents, or nullptr.
+  Document* Find(AVDoc doc) const;
+  Document* FindModel(PDDoc model) const;
+  Document* FindFile(ASFile file) const;
+  PageViewRecord* FindView(AVPageView view) const;
+  PageRecord* FindPage(PDPage page) const;
+
+ private:
+  std::vector<std::unique_ptr<Document>> open_;
+  Document* front_ = nullptr;
+};
+
+// The key that makes two spellings of one file the same document.
+std::string DocumentKey(const std::string& path);
+
+}  // namespace standin

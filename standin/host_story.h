@@ -1,0 +1,79 @@
+// The stand-in host as a test tells a user's story: start the reader with
+// the plug-in, open files, change a document's view, click a tool button,
+// ask to quit, unload. Everything the host keeps stays reachable through
+// Host() for the checks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "standin/standin_host.h"
+
+namespace standin {
+
+// A document's view as the user sets it (or as the host shows it).
+struct ViewSettings {
+  ASInt32 page = 0;
+  ASInt32 zoomType = 0;
+  ASFixed zoom = 0x10000;
+  ASInt16 left = 0;
+  ASInt16 top = 0;
+  ASInt16 layoutMode = 1;
+  ASInt16 pageMode = 1;
+  ASInt16 splitter = 0;
+  bool operator==(const ViewSettings&) const = default;
+};
+
+struct DocumentState {
+  std::string path;    // Windows path
+  std::string diPath;  // the host's path text
+  ASInt32 pageCount = 0;
+  ViewSettings view;
+  AVRect16 rect{};
+  bool front = false;
+  int menuPosition = -1;  // among the documents of the "Window" menu
+  int batchDepth = 0;
+  int batchesCompleted = 0;
+};
+
+class HostStory {
+ public:
+  // Loads the DLL: loading conversation, register, init, start-up notification.
+  LoadReport Start(const std::string& dllPath, const StartOptions& options = {});
+  // The same with the plug-in's code linked into the test program.
+  LoadReport StartLinked(PlugInMainProcType main, const StartOptions& options = {});
+  void Unload() { host_.Unload(); }
+
+  // The user opens a file (a Windows path); none when the host cannot open it.
+  AVDoc OpenFile(const std::string& path);
+  // The user closes a document; false when they keep it open.
+  bool Close(AVDoc doc);
+  void SetView(AVDoc doc, const ViewSettings& view);
+  // Through the document's item of the "Window" menu, as the user does.
+  void BringToFront(AVDoc doc);
+  AVDoc ActiveDocument();
+  std::vector<AVDoc> OpenDocuments();  // in "Window" menu order
+  DocumentState State(AVDoc doc);
+  // The user answers "keep it open" when asked about unsaved changes.
+  void KeepOpenWhenAsked(AVDoc doc, bool keep = true);
+  bool ClickToolButton(const std::string& name) { return host_.ClickToolButton(name); }
+  bool AskToQuit() { return host_.AskToQuit(); }
+  void SetHostCanQuit(bool canQuit) { host_.SetHostCanQuit(canQuit); }
+
+  // Accounting and checks.
+  std::size_t OutstandingHostMemory() const;
+  int OutstandingMenus() { return host_.Menus().OutstandingMenus(); }
+  int OutstandingMenuItems() { return host_.Menus().OutstandingItems(); }
+  std::size_t FrameDepth() { return host_.Frames().Depth(); }
+  const std::optional<FailedCall>& LastFailedCall() const { return host_.LastFailedCall(); }
+  const std::vector<std::string>& Violations() const { return host_.Violations(); }
+  OperationLog& Log() { return host_.Log(); }
+  FaultInjection& Faults() { return host_.Faults(); }
+  StandinHost& Host() { return host_; }
+
+ private:
+  Document& DocumentOf(AVDoc doc);
+  StandinHost host_;
+};
+
+}  // namespace standin

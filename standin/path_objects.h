@@ -1,0 +1,28 @@
+// Path objects (ASPathName) and the default file system. Path objects live
+// as long as the host: the interface has no operation that gives one back.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/host_interface.h"
+
+namespace standin {
+
+struct PathRecord {
+  std::string windowsPath;
+};
+
+class PathObjects {
+ public:
+  ASPathName Make(const std::string& windowsPath);
+  const PathRecord* Find(ASPathName path) const;
+  ASFileSys DefaultFileSys() { return reinterpret_cast<ASFileSys>(&fileSys_); }
+
+ private:
+  std::vector<std::unique_ptr<PathRecord>> paths_;
+  int fileSys_ = 0;  // its address is the default file system
+};
+
+}  // namespace standin

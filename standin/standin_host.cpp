@@ -1,0 +1,227 @@
+#include "standin/standin_host.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace standin {
+namespace {
+
+StandinHost* currentHost = nullptr;
+
+constexpr char kAppName[] = "StandinReader";
+
+}  // namespace
+
+std::string FormatPointer(const void* pointer) {
+  if (pointer == nullptr) return "null";
+  char text[32];
+  std::snprintf(text, sizeof text, "%p", pointer);
+  return text;
+}
+
+std::string HexText(ASUns32 value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%lX", static_cast<unsigned long>(value));
+  return text;
+}
+
+StandinHost& CurrentHost() {
+  if (currentHost == nullptr) {
+    std::fprintf(stderr, "stand-in host: FATAL: a host operation was called with no stand-in host\n");
+    std::fflush(stderr);
+    std::abort();
+  }
+  return *currentHost;
+}
+
+StandinHost::StandinHost() : frames_([this](const std::string& text) { Violation(text); }) {
+  if (currentHost != nullptr) {
+    std::fprintf(stderr, "stand-in host: FATAL: a second stand-in host while one exists\n");
+    std::abort();
+  }
+  currentHost = this;
+}
+
+StandinHost::~StandinHost() {
+  Unload();
+  currentHost = nullptr;
+}
+
+void StandinHost::Violation(const std::string& text) {
+  std::fprintf(stderr, "stand-in host: %s\n", text.c_str());
+  violations_.push_back(text);
+}
+
+void StandinHost::CheckAnswer(const char* what, std::size_t depthBefore, bool exceptionCrossed, bool frameOnTop,
+                              bool raised, ASErrorCode code) {
+  if (exceptionCrossed) Violation(std::string("a C++ exception came out of the plug-in in ") + what);
+  if (!frameOnTop) Violation(std::string("the exception frame stack was unbalanced after ") + what);
+  if (frames_.Depth() != depthBefore) Violation(std::string("frame depth changed across ") + what);
+  if (raised) lastFailedCall_ = FailedCall{what, code};
+  // A batch of page-view changes must end before control is back with the
+  // host's own loop.
+  if (frames_.Depth() == 0) {
+    for (Document* document : documents_.InOrder()) {
+      if (document->view.batchDepth != 0) {
+        Violation(std::string("page view batch left open after ") + what + " (" + document->path + ")");
+        document->view.batchDepth = 0;
+      }
+    }
+  }
+}
+
+LoadReport StandinHost::Start(const std::string& dllPath, const StartOptions& options) {
+  LoadReport report;
+  if (module_ != nullptr) {
+    report.stoppedBecause = "a plug-in is already loaded";
+    return report;
+  }
+  module_ = LoadLibraryA(dllPath.c_str());
+  report.libraryLoaded = module_ != nullptr;
+  if (module_ == nullptr) {
+    report.stoppedBecause = "the library could not be loaded (error " + std::to_string(GetLastError()) + ")";
+    return report;
+  }
+  linked_ = false;
+  const auto main =
+      reinterpret_cast<PlugInMainProcType>(reinterpret_cast<void*>(GetProcAddress(module_, "PlugInMain")));
+  report.entryFound = main != nullptr;
+  if (main == nullptr) {
+    report.stoppedBecause = "the library has no PlugInMain";
+    return report;
+  }
+  Converse(main, options, report);
+  return report;
+}
+
+LoadReport StandinHost::StartLinked(PlugInMainProcType main, const StartOptions& options) {
+  LoadReport report;
+  if (module_ != nullptr) {
+    report.stoppedBecause = "a plug-in is already loaded";
+    return report;
+  }
+  module_ = GetModuleHandleA(nullptr);
+  linked_ = true;
+  report.libraryLoaded = true;
+  report.entryFound = main != nullptr;
+  if (main != nullptr) Converse(main, options, report);
+  return report;
+}
+
+void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options, LoadReport& report) {
+  // 1. PlugInMain: the host's version, the main window and the module handle.
+  PIWinData winData{window_.Handle(), module_};
+  ASUns32 answered = 0;
+  PISetupSDKProcType setup = nullptr;
+  const auto mainAnswer = CallPlugIn(
+      "PlugInMain",
+      {HexText(options.hostHandshakeVersion), "&handshakeVersion", "&setupProc",
+       "{mainWindow " + FormatPointer(winData.mainWindow) + ", module " + FormatPointer(winData.moduleInstance) + "}"},
+      main, options.hostHandshakeVersion, &answered, &setup, &winData);
+  report.mainAnswer = !mainAnswer.raised && mainAnswer.value != kHostFalse;
+  report.plugInHandshakeVersion = answered;
+  report.setupProcGiven = setup != nullptr;
+  if (!*report.mainAnswer || setup == nullptr) {
+    report.stoppedBecause = "PlugInMain refused or gave no set-up procedure";
+    return;
+  }
+
+  // 2. Set-up: the extension id and the Core table.
+  PISDKData_V0200 sdk{options.setupDataVersion.value_or(answered), ExtensionId(), tables_.Core(), nullptr};
+  const auto setupAnswer =
+      CallPlugIn("PlugInSetup",
+                 {HexText(answered), "{handshakeVersion " + HexText(sdk.handshakeVersion) + ", extension, Core table}"},
+                 setup, answered, &sdk);
+  report.setup = !setupAnswer.raised && setupAnswer.value != kHostFalse;
+  if (!*report.setup || sdk.handshakeCallback == nullptr) {
+    report.stoppedBecause = "set-up refused or gave no handshake callback";
+    return;
+  }
+
+  // 3. Handshake: the plug-in names itself and hands over its callbacks.
+  handshake_ = {answered, atoms_.FromString(kAppName), 0, nullptr, nullptr, nullptr, nullptr};
+  const auto handshake = reinterpret_cast<PIHandshakeProcType>(sdk.handshakeCallback);
+  const auto handshakeAnswer =
+      CallPlugIn("PlugInHandshake", {HexText(answered), std::string("{appName \"") + kAppName + "\"}"}, handshake,
+                 answered, &handshake_);
+  report.handshake = !handshakeAnswer.raised && handshakeAnswer.value != kHostFalse;
+  if (const char* name = atoms_.GetString(handshake_.extensionName)) report.extensionName = name;
+  for (const ASCallback callback :
+       {handshake_.importReplaceAndRegisterCallback, handshake_.initCallback, handshake_.unloadCallback})
+    if (callback != nullptr) ++report.callbacksHandedOver;
+  if (!*report.handshake) {
+    report.stoppedBecause = "the handshake was refused";
+    return;
+  }
+  if (!options.registerAndInit) return;
+
+  // 4. Register (import, replace and register), then init.
+  if (const auto reg = reinterpret_cast<PIPlugInCallbackType>(handshake_.importReplaceAndRegisterCallback)) {
+    const auto answer = CallPlugIn("PlugInRegister", {}, reg);
+    report.registered = !answer.raised && answer.value != kHostFalse;
+    if (!*report.registered) {
+      report.stoppedBecause = "register answered false";
+      return;
+    }
+  }
+  if (const auto init = reinterpret_cast<PIPlugInCallbackType>(handshake_.initCallback)) {
+    const auto answer = CallPlugIn("PlugInInit", {}, init);
+    report.initialized = !answer.raised && answer.value != kHostFalse;
+    if (!*report.initialized) {
+      report.stoppedBecause = "init answered false";
+      return;
+    }
+  }
+  if (options.announceStarted) {
+    AnnounceStarted();
+    report.started = true;
+  }
+}
+
+void StandinHost::AnnounceStarted() {
+  for (const NotificationListener& listener : notifications_.ListenersOf(AVAppDidInitializeNSEL))
+    CallPlugIn("AVAppDidInitialize", {FormatPointer(listener.clientData)},
+               reinterpret_cast<AVAppDidInitializeProc>(listener.proc), listener.clientData);
+}
+
+Document* StandinHost::OpenDocument(const std::string& path) {
+  bool opened = false;
+  Document* document = documents_.Open(path, opened);
+  if (opened) {
+    const std::size_t slash = path.find_last_of("\\/");
+    menuBar_.AddDocument(document, slash == std::string::npos ? path : path.substr(slash + 1));
+  }
+  return document;
+}
+
+bool StandinHost::CloseDocument(Document* document, bool noSave) {
+  if (!documents_.Close(document, noSave)) return false;
+  menuBar_.RemoveDocument(document);
+  return true;
+}
+
+bool StandinHost::AskToQuit() {
+  const auto entry = reinterpret_cast<AVAppCanQuitProc>(tables_.Find(kAcroViewHFTName)->entries[AVAppCanQuitSEL]);
+  const auto answer = CallPlugIn("QuitRequest", {}, entry);
+  return !answer.raised && answer.value != kHostFalse;
+}
+
+bool StandinHost::ClickToolButton(const std::string& name) {
+  const ToolButtonRecord* button = toolBar_.FindOnBar(name);
+  if (button == nullptr || button->executeProc == nullptr) return false;
+  CallPlugIn(("ToolButton:" + name).c_str(), {FormatPointer(button->clientData)},
+             reinterpret_cast<AVExecuteProc>(button->executeProc), button->clientData);
+  return true;
+}
+
+void StandinHost::Unload() {
+  if (module_ == nullptr) return;
+  if (const auto unload = reinterpret_cast<PIPlugInCallbackType>(handshake_.unloadCallback))
+    CallPlugIn("PlugInUnload", {}, unload);
+  if (!linked_) FreeLibrary(module_);
+  module_ = nullptr;
+  handshake_ = {};
+  if (frames_.Depth() != 0) Violation("exception frames left on the stack at unload");
+}
+
+}  // namespace standin

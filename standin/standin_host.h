@@ -1,0 +1,195 @@
+// The stand-in host: loads the real plug-in DLL and plays the PDF reader
+// around it. It owns every piece of host state (tables, atoms, callbacks,
+// exception frames, documents, menus, tool bar, notifications) and the test
+// instruments (fault injection, operation log, checks that a test must see).
+//
+// One stand-in host exists at a time: the table entries reach it through
+// CurrentHost().
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "host/host_interface.h"
+#include "standin/atoms.h"
+#include "standin/callbacks.h"
+#include "standin/documents.h"
+#include "standin/exception_frames.h"
+#include "standin/fault_injection.h"
+#include "standin/host_memory.h"
+#include "standin/host_tables.h"
+#include "standin/main_window.h"
+#include "standin/menu_bar.h"
+#include "standin/notifications.h"
+#include "standin/operation_log.h"
+#include "standin/path_objects.h"
+#include "standin/plugin_call.h"
+#include "standin/tool_bar.h"
+
+namespace standin {
+
+struct StartOptions {
+  ASUns32 hostHandshakeVersion = kHandshakeV0200;
+  // The version written into the set-up data; by default the version the
+  // plug-in answered.
+  std::optional<ASUns32> setupDataVersion;
+  bool registerAndInit = true;  // call the register and init callbacks
+  bool announceStarted = true;  // send AVAppDidInitialize at the end
+};
+
+// What happened while loading, step by step. A step not reached stays empty.
+struct LoadReport {
+  bool libraryLoaded = false;
+  bool entryFound = false;
+  std::optional<bool> mainAnswer;
+  ASUns32 plugInHandshakeVersion = 0;
+  bool setupProcGiven = false;
+  std::optional<bool> setup;
+  std::optional<bool> handshake;
+  std::string extensionName;
+  int callbacksHandedOver = 0;  // register, init, unload
+  std::optional<bool> registered;
+  std::optional<bool> initialized;
+  bool started = false;  // AVAppDidInitialize sent
+  std::string stoppedBecause;
+};
+
+struct TableRequest {
+  std::string name;
+  ASUns32 version;
+  bool given;
+};
+
+struct FailedCall {
+  std::string call;  // the host's call into the plug-in that ended in a raise
+  ASErrorCode code;
+};
+
+class StandinHost {
+ public:
+  StandinHost();
+  ~StandinHost();
+  StandinHost(const StandinHost&) = delete;
+  StandinHost& operator=(const StandinHost&) = delete;
+
+  // Loads the DLL at `dllPath` (a Windows path) and runs the loading
+  // conversation, register, init and the start-up notification.
+  LoadReport Start(const std::string& dllPath, const StartOptions& options = {});
+  // Sends AVAppDidInitialize to every listener.
+  void AnnounceStarted();
+  // The same conversation with a plug-in linked into the running program
+  // (tests that read the plug-in's own state); its module is the program's.
+  LoadReport StartLinked(PlugInMainProcType main, const StartOptions& options = {});
+  // Calls the plug-in's unload callback and frees the library.
+  void Unload();
+  bool Loaded() const { return module_ != nullptr; }
+
+  // Calls `fn` in the plug-in inside the host's own frame: logs the call,
+  // records a raise as the last failed call and reports an unbalanced frame
+  // stack or a C++ exception that came out.
+  template <typename R, typename... A>
+  PlugInAnswer<R> CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),
+                             std::type_identity_t<A>... values);
+
+  // What the host does on its own or for its user. Each call into the
+  // plug-in goes through CallPlugIn.
+  //
+  // The document of the file (a Windows path), opened or already open, now in
+  // front; none for a missing file or one that is not a PDF.
+  Document* OpenDocument(const std::string& path);
+  // False when the user keeps the document open (see Document::keptOpenByUser).
+  bool CloseDocument(Document* document, bool noSave);
+  // Asks whether the host may quit: calls the AcroView table's AVAppCanQuit
+  // entry, which a plug-in may have replaced. A raise counts as "no".
+  bool AskToQuit();
+  // Clicks the tool bar button `name`; false when there is no such button or
+  // it has no execute procedure.
+  bool ClickToolButton(const std::string& name);
+  // The host's own answer to AVAppCanQuit.
+  void SetHostCanQuit(bool canQuit) { hostCanQuit_ = canQuit; }
+  bool HostCanQuit() const { return hostCanQuit_; }
+
+  // Host state.
+  Documents& Docs() { return documents_; }
+  MenuBar& Menus() { return menuBar_; }
+  ToolBar& Tools() { return toolBar_; }
+  Notifications& Listeners() { return notifications_; }
+  PathObjects& Paths() { return paths_; }
+  OperationLog& Log() { return log_; }
+  FaultInjection& Faults() { return faults_; }
+  ExceptionFrames& Frames() { return frames_; }
+  AtomTable& Atoms() { return atoms_; }
+  CallbackRegistry& Callbacks() { return callbacks_; }
+  HostMemory& Memory() { return memory_; }
+  HostTables& Tables() { return tables_; }
+  HWND MainWindowHandle() const { return window_.Handle(); }
+  HMODULE PlugInModule() const { return module_; }
+  ASExtension ExtensionId() { return reinterpret_cast<ASExtension>(&extensionRecord_); }
+  const PIHandshakeData_V0200& Handshake() const { return handshake_; }
+
+  // Test instruments.
+  void RecordTableRequest(TableRequest request) { tableRequests_.push_back(std::move(request)); }
+  const std::vector<TableRequest>& TableRequests() const { return tableRequests_; }
+  const std::optional<FailedCall>& LastFailedCall() const { return lastFailedCall_; }
+  // Misuse a test must fail on: unbalanced frames or batches, releases of
+  // what was not acquired, exceptions crossing into the host.
+  void Violation(const std::string& text);
+  const std::vector<std::string>& Violations() const { return violations_; }
+
+ private:
+  void Converse(PlugInMainProcType main, const StartOptions& options, LoadReport& report);
+  void CheckAnswer(const char* what, std::size_t depthBefore, bool exceptionCrossed, bool frameOnTop, bool raised,
+                   ASErrorCode code);
+
+  OperationLog log_;
+  FaultInjection faults_;
+  ExceptionFrames frames_;
+  AtomTable atoms_;
+  CallbackRegistry callbacks_;
+  HostMemory memory_;
+  HostTables tables_;
+  MainWindow window_;
+  Documents documents_;
+  MenuBar menuBar_;
+  ToolBar toolBar_;
+  Notifications notifications_;
+  PathObjects paths_;
+  bool hostCanQuit_ = true;
+  int extensionRecord_ = 0;  // its address is the plug-in's extension id
+  HMODULE module_ = nullptr;
+  bool linked_ = false;
+  PIHandshakeData_V0200 handshake_{};
+  std::vector<TableRequest> tableRequests_;
+  std::optional<FailedCall> lastFailedCall_;
+  std::vector<std::string> violations_;
+};
+
+// The stand-in host that exists now; ends the process with a message when
+// there is none (a table entry called with no host behind it).
+StandinHost& CurrentHost();
+
+std::string HexText(ASUns32 value);
+std::string FormatPointer(const void* pointer);  // "null" or the address
+
+template <typename R, typename... A>
+PlugInAnswer<R> StandinHost::CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),
+                                        std::type_identity_t<A>... values) {
+  const std::size_t entry = log_.Begin(LogEntry::Kind::kPlugInCall, what, std::move(args));
+  const std::size_t depthBefore = frames_.Depth();
+  const PlugInAnswer<R> answer = CallInHostFrame<R, A...>(frames_, fn, values...);
+  CheckAnswer(what, depthBefore, answer.exceptionCrossed, answer.frameOnTop, answer.raised, answer.code);
+  std::string result;
+  if (answer.raised) {
+    result = "raised " + HexText(static_cast<ASUns32>(answer.code));
+  } else if constexpr (!std::is_void_v<R>) {
+    result = std::to_string(static_cast<long long>(answer.value));
+  }
+  log_.End(entry, result);
+  return answer;
+}
+
+}  // namespace standin

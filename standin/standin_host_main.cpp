@@ -1,0 +1,56 @@
+// The stand-in PDF reader as a program:
+//   standin_host.exe --demo <path of Vellora.api>
+// loads the plug-in, prints the loading conversation and the tables the
+// plug-in acquired, then unloads it. A path starting with "/" is a Linux path
+// and is reached through Wine's Z: drive.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "standin/conversation_printer.h"
+#include "standin/standin_host.h"
+#include "standin/wine_path.h"
+
+namespace {
+
+int Demo(const std::string& dllPath) {
+  using namespace standin;
+  StandinHost host;
+  std::printf("Stand-in PDF reader: loading the plug-in %s\n", dllPath.c_str());
+  std::printf("The host's main window is %p (%s).\n\n", static_cast<void*>(host.MainWindowHandle()),
+              host.MainWindowHandle() != nullptr ? "a hidden top-level window" : "could not be created");
+
+  std::printf(
+      "The loading conversation (host calls into the plug-in; indented below each, the host\n"
+      "operations the plug-in called during it; exception-frame pushes and pops not shown):\n");
+  const LoadReport report = host.Start(dllPath);
+  PrintConversation(stdout, host.Log());
+
+  std::printf("\nTables the plug-in asked for:\n");
+  PrintTableRequests(stdout, host.TableRequests());
+  std::printf("\nLoading, step by step:\n");
+  PrintLoadReport(stdout, report);
+
+  std::printf("\nUnloading the plug-in:\n");
+  const std::size_t mark = host.Log().Entries().size();
+  host.Unload();
+  PrintConversation(stdout, host.Log(), mark);
+
+  std::printf("\nException frames left on the host's stack: %d\n", static_cast<int>(host.Frames().Depth()));
+  if (host.Violations().empty()) {
+    std::printf("Problems found by the host: none\n");
+  } else {
+    std::printf("Problems found by the host:\n");
+    for (const std::string& text : host.Violations()) std::printf("  %s\n", text.c_str());
+  }
+  const bool ok = report.handshake.value_or(false) && host.Violations().empty();
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--demo") == 0) return Demo(standin::WinePathFromLinux(argv[2]));
+  std::fprintf(stderr, "usage: standin_host --demo <path of Vellora.api>\n");
+  return 2;
+}

@@ -1,0 +1,78 @@
+// The AcroSupport and PDModel tables: the file system, path objects and path
+// text, the document model and its pages.
+#include "standin/di_path.h"
+#include "standin/entry_checks.h"
+#include "standin/operation_entries.h"
+
+namespace standin {
+namespace {
+extern "C" {
+
+ASFileSys HOSTCALL ASGetDefaultFileSysEntry() {
+  return RunOperation<ASFileSys>("ASGetDefaultFileSys", [] { return CurrentHost().Paths().DefaultFileSys(); });
+}
+
+char* HOSTCALL ASFileSysDIPathFromPathEntry(ASFileSys fileSys, ASPathName path, ASPathName relativeTo) {
+  return RunOperation<char*>(
+      "ASFileSysDIPathFromPath",
+      [=] {
+        CheckFileSys(fileSys);
+        if (relativeTo != nullptr) Fail(kErrBadParameter);  // no relative paths in this host
+        return CurrentHost().Memory().CopyText(DIPathFromWindowsPath(PathOf(path).windowsPath));
+      },
+      fileSys, path, relativeTo);
+}
+
+ASPathName HOSTCALL ASFileSysPathFromDIPathEntry(ASFileSys fileSys, const char* diPath, ASPathName relativeTo) {
+  return RunOperation<ASPathName>(
+      "ASFileSysPathFromDIPath",
+      [=]() -> ASPathName {
+        CheckFileSys(fileSys);
+        if (relativeTo != nullptr) Fail(kErrBadParameter);
+        const auto windowsPath = WindowsPathFromDIPath(Required(diPath));
+        return windowsPath ? CurrentHost().Paths().Make(*windowsPath) : nullptr;
+      },
+      fileSys, diPath, relativeTo);
+}
+
+ASPathName HOSTCALL ASFileAcquirePathNameEntry(ASFile file) {
+  return RunOperation<ASPathName>(
+      "ASFileAcquirePathName", [=] { return CurrentHost().Paths().Make(DocumentOfFile(file).path); }, file);
+}
+
+ASInt32 HOSTCALL PDDocGetNumPagesEntry(PDDoc doc) {
+  return RunOperation<ASInt32>(
+      "PDDocGetNumPages", [=] { return DocumentOfModel(doc).pageCount; }, doc);
+}
+
+ASFile HOSTCALL PDDocGetFileEntry(PDDoc doc) {
+  return RunOperation<ASFile>(
+      "PDDocGetFile", [=] { return reinterpret_cast<ASFile>(&DocumentOfModel(doc).file); }, doc);
+}
+
+ASInt32 HOSTCALL PDPageGetNumberEntry(PDPage page) {
+  return RunOperation<ASInt32>(
+      "PDPageGetNumber", [=] { return PageOf(page).number; }, page);
+}
+
+}  // extern "C"
+}  // namespace
+
+std::vector<HFTEntry> AcroSupportEntries() {
+  std::vector<HFTEntry> entries(AcroSupportNUMSELECTORSplusOne);
+  entries[ASGetDefaultFileSysSEL] = reinterpret_cast<HFTEntry>(&ASGetDefaultFileSysEntry);
+  entries[ASFileSysDIPathFromPathSEL] = reinterpret_cast<HFTEntry>(&ASFileSysDIPathFromPathEntry);
+  entries[ASFileSysPathFromDIPathSEL] = reinterpret_cast<HFTEntry>(&ASFileSysPathFromDIPathEntry);
+  entries[ASFileAcquirePathNameSEL] = reinterpret_cast<HFTEntry>(&ASFileAcquirePathNameEntry);
+  return entries;
+}
+
+std::vector<HFTEntry> PDModelEntries() {
+  std::vector<HFTEntry> entries(PDModelNUMSELECTORSplusOne);
+  entries[PDDocGetNumPagesSEL] = reinterpret_cast<HFTEntry>(&PDDocGetNumPagesEntry);
+  entries[PDDocGetFileSEL] = reinterpret_cast<HFTEntry>(&PDDocGetFileEntry);
+  entries[PDPageGetNumberSEL] = reinterpret_cast<HFTEntry>(&PDPageGetNumberEntry);
+  return entries;
+}
+
+}  // namespace standin
