@@ -1,6 +1,9 @@
 #include "docstate/capture.h"
 
-#include "docstate/restore.h"
+#include <algorithm>
+#include <iterator>
+
+#include "docstate/activate_document.h"
 #include "docstate/view_state.h"
 #include "host/host_api.h"
 #include "host/host_callback.h"

@@ -1,7 +1,7 @@
 #include "host/plugin_hooks.h"
 
 #include "docstate/capture.h"
-#include "docstate/restore.h"
+#include "docstate/restore_open_files.h"
 #include "host/host_api.h"
 #include "host/host_call.h"
 #include "host/host_entry.h"
