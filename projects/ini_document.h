@@ -1,0 +1,204 @@
+#pragma once
+// IniDocument: the text of an INI file held in memory, read and edited the way
+// the platform's profile functions (GetPrivateProfileStringA,
+// WritePrivateProfileStringA) read and edit the file itself, so that a whole
+// file can be read once, changed by many calls and written once.
+//
+// Text is bytes in the system's ANSI code page; the engine never converts or
+// interprets them beyond the ASCII characters named below.
+//
+// How the profile functions behave (found by experiment under Wine 8.0 with
+// ANSI code page 1252; each point is checked again by the differential tests
+// in tests/projectfile against the running platform):
+//
+// Reading a file
+// - Lines end at CR or LF; any run of CR and LF ends a line, so CR LF, LF and
+//   CR alone all work and blank lines vanish. A last line without a line end
+//   is read normally.
+// - Whitespace is space, TAB, VT, FF and 0x1A (and CR, LF). Bytes 0x1C-0x1F,
+//   0x85 and 0xA0 are not whitespace. Every line is trimmed at both ends;
+//   lines that are then empty are dropped.
+// - A line that starts with "[" and holds a "]" is a section header. The name
+//   runs from after the "[" to the LAST "]" of the line ("[D]]x" names "D]"),
+//   trimmed; text after that "]" is dropped. "[C" (no "]") is an ordinary
+//   key line. "[ ]" and "[]" start a section with an empty name.
+// - Lines before the first header belong to an unnamed section that always
+//   exists and always comes first; a later section with an empty name can
+//   never be found (the unnamed first one is found instead).
+// - Every other line is a key line: the key is the text before the first
+//   "=" (trimmed), the value the text after it (trimmed). A line without "="
+//   (comments starting with ";" or "#" included) is a key without a value: it
+//   is kept in its place, a lookup of that key finds it and reads the default.
+//   ";c=1" is the key ";c" with value "1".
+// - A key line with an empty key is dropped when the key kept just before it
+//   in the same section also has an empty key ("=1", "=2" keeps "=1"; a key
+//   that only a NUL byte made empty still counts as a key with a name here).
+// - A NUL byte ends the name or value it stands in (the text after it up to
+//   the line end is lost); trimming happens before that cut, so "k=a  <NUL>b"
+//   reads "a  ".
+// - A file that starts with the UTF-8 byte order mark keeps it; the platform
+//   then converts between UTF-8 and the code page, which the engine does not
+//   do (the same for ASCII text). UTF-16 files are not supported.
+//
+// Lookups
+// - Section and key names are compared without regard to ASCII letter case
+//   only ("\xC9" and "\xE9" are different). Reads and writes trim the names
+//   asked for; deletes do not (deleting " A" leaves [A] in place).
+// - The first section of a name wins, and within it the first key of a name;
+//   a later duplicate section is never searched, even when the first lacks
+//   the key.
+// - A value starting with ' or " and ending with the same quote (at least
+//   two characters) is read without the quotes: "abc" -> abc, 'abc' -> abc,
+//   "" -> empty, "a"b" -> a"b, "abc' and "abc stay as they are.
+// - Read into a buffer of n bytes, the value is cut to n-1 characters. With
+//   quotes the platform cuts first and drops the closing quote only when the
+//   buffer holds it: "abcdef" reads "abcde" with n = 6 and with n = 7, and
+//   "abcdef" with n = 8. A missing key or a key without "=" reads the default
+//   (here always the empty string).
+// - A file that is absent or locked by another handle without sharing reads
+//   as empty.
+//
+// Writing (each call reads the file, changes it and, only when something
+// changed, writes it whole)
+// - A file that is written is written in a normal form: every line ends with
+//   CR LF, the unnamed first section has no header, every other section is
+//   "[name]", every key "key=value" or "key" when it has no value; blank
+//   lines, whitespace around names, values and "=", and text after a
+//   header's "]" are gone. Sections and keys otherwise stay in their order.
+// - Writing a value: the first section of that name (a new one at the end of
+//   the file when there is none), in it the first key of that name, whose
+//   value is replaced in place (its name keeps its letter case); a new key is
+//   appended at the end of the section. Leading whitespace of the value is
+//   dropped; writing the value the key already holds changes nothing (the
+//   file is not rewritten). A key without "=" gets the value. A new section
+//   or key takes the name given with its leading whitespace dropped.
+// - Trailing whitespace of a value or a new name is written, but the next
+//   call reads the file again and trims it; likewise text that reads back as
+//   something else (a key holding "=" or CR/LF, a key like "[C]x" that reads
+//   as a header). The engine reproduces that: after a change whose result
+//   would not read back as it stands, the next call first reads the document
+//   again from its own text.
+// - Deleting a section (WritePrivateProfileStringA(section, NULL, NULL), and
+//   WritePrivateProfileSectionA(section, NULL)) removes the first section of
+//   that name whole, header included. WritePrivateProfileSectionA(section,
+//   "") instead keeps the header and removes the keys. Deleting a section or
+//   key that does not exist changes nothing.
+// - A file that cannot be opened for writing (locked without sharing) is not
+//   changed and the call fails.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Whether a value written with WriteString reads back unchanged with
+// ReadString (given a buffer large enough): no whitespace at either end, no
+// line break or NUL, not enclosed in a pair of the same quotes.
+bool ValueReadsBackUnchanged(std::string_view value);
+
+class IniDocument {
+ public:
+  // An empty document: the text of an absent or empty file.
+  IniDocument();
+  // Names and values are views into the document's own storage: it moves,
+  // but is not copied.
+  IniDocument(IniDocument&&) noexcept = default;
+  IniDocument& operator=(IniDocument&&) noexcept = default;
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
+
+  // Reads the whole text of a file.
+  static IniDocument Parse(std::string_view text);
+
+  // GetPrivateProfileStringA(section, key, "", buffer, buffer_size): the text
+  // that call leaves in a buffer of buffer_size bytes (without its NUL).
+  std::string ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const;
+
+  // The stored value as it stands in the file (no quote handling, no cut);
+  // nothing when the section or key is absent or the key has no "=". Valid
+  // until the document changes.
+  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+
+  // WritePrivateProfileStringA(section, key, value). True when the text changed.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // WritePrivateProfileStringA(section, NULL, NULL). True when a section was removed.
+  bool DeleteSection(std::string_view section);
+
+  // WritePrivateProfileStringA(section, key, NULL). True when a key was removed.
+  bool DeleteKey(std::string_view section, std::string_view key);
+
+  // The text of the whole file, in the normal form the platform writes.
+  std::string Serialize() const;
+
+ private:
+  // Hash and equality of names without regard to ASCII letter case.
+  struct FoldedHash {
+    std::size_t operator()(std::string_view s) const;
+  };
+  struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  template <typename T>
+  using NameMap = std::unordered_map<std::string_view, T, FoldedHash, FoldedEqual>;
+
+  struct Entry {
+    std::string_view name;
+    std::string_view value;
+    bool has_value = false;
+    bool live = true;
+  };
+  struct Section {
+    std::string_view name;
+    std::vector<Entry> entries;
+    bool live = true;
+    // Open-addressing table of the first live entry of each key name
+    // (position + 1, 0 = empty slot); built on the first lookup in the section,
+    // kept up to date when keys are appended, dropped when a key is deleted.
+    mutable std::vector<std::uint32_t> key_slots;
+  };
+
+  // Reads and writes trim the names asked for; deletes take them as given.
+  enum class Match { kTrimmed, kExact };
+  const Section* FindSection(std::string_view name, Match match) const;
+  Section* FindSection(std::string_view name, Match match);
+  static const Entry* FindEntry(const Section& section, std::string_view key);
+  static std::optional<std::uint32_t> FindEntryPosition(const Section& section, std::string_view key, Match match);
+  // Enters an entry in the section's table unless a live entry of its name is
+  // there already; grows the table when it is half full.
+  static void IndexEntry(const Section& section, std::uint32_t position);
+  static void BuildKeyTable(const Section& section);
+  Section& AppendSection(std::string_view name);
+  // Copies text into the document's storage; the view stays valid as long as
+  // the document (old copies are kept until the document is read again).
+  std::string_view Keep(std::string_view text);
+
+  // After a change: when the text would not read back as it stands, the next
+  // call works on the document read again from its own text, as the
+  // platform's next call reads the file it wrote.
+  void NoteChange(bool result_reads_back);
+  template <typename Apply>
+  bool Change(Apply apply);
+  bool ApplyWrite(std::string_view section, std::string_view key, std::string_view value);
+  bool ApplyDeleteSection(std::string_view section);
+  bool ApplyDeleteKey(std::string_view section, std::string_view key);
+
+  // Blocks of text that names and values point into.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;
+  std::size_t free_size_ = 0;
+
+  bool utf8_bom_ = false;
+  // False when the text held something that reads differently once written
+  // in the normal form (a NUL byte, a second unnamed section).
+  bool reads_back_ = true;
+  bool read_back_pending_ = false;
+  // What reads see while a read back is pending.
+  mutable std::shared_ptr<const IniDocument> read_back_;
+  std::vector<Section> sections_;
+  // Section name -> positions of its live sections, in file order.
+  NameMap<std::vector<std::uint32_t>> section_index_;
+};
