@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "host/host_error.h"
 #include "host/host_operations.h"
 
 class HostText {

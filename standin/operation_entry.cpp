@@ -1,7 +1,5 @@
 #include "standin/operation_entry.h"
 
-#include <cstdio>
-
 #include "standin/standin_host.h"
 
 namespace standin {
@@ -11,11 +9,16 @@ std::string FormatArg(const char* text) {
   return std::string("\"") + text + "\"";
 }
 
-std::string FormatArg(const void* pointer) {
-  if (pointer == nullptr) return "null";
-  char text[32];
-  std::snprintf(text, sizeof text, "%p", pointer);
-  return text;
+std::string FormatArg(const void* pointer) { return FormatPointer(pointer); }
+
+std::string FormatArg(HFT table) {
+  if (const HostTableRecord* record = CurrentHost().Tables().FindByPointer(table)) return record->name + " table";
+  return FormatPointer(table);
+}
+
+std::string FormatArg(ASExtension extension) {
+  if (extension == CurrentHost().ExtensionId()) return "extension id";
+  return FormatPointer(extension);
 }
 
 std::string FormatArg(AtomArg atom) {

@@ -36,7 +36,9 @@ struct HexArg {
 
 std::string FormatArg(const char* text);  // quoted, or null
 std::string FormatArg(const void* pointer);
-std::string FormatArg(AtomArg atom);  // number and text
+std::string FormatArg(HFT table);              // the table's name
+std::string FormatArg(ASExtension extension);  // "extension id" for the plug-in's own
+std::string FormatArg(AtomArg atom);           // number and text
 std::string FormatArg(HexArg value);
 template <typename T>
 requires std::integral<T> || std::is_enum_v<T> std::string FormatArg(T value) {

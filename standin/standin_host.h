@@ -185,6 +185,8 @@ PlugInAnswer<R> StandinHost::CallPlugIn(const char* what, std::vector<std::strin
   std::string result;
   if (answer.raised) {
     result = "raised " + HexText(static_cast<ASUns32>(answer.code));
+  } else if constexpr (std::is_same_v<R, ASBool>) {
+    result = answer.value != kHostFalse ? "true" : "false";
   } else if constexpr (!std::is_void_v<R>) {
     result = std::to_string(static_cast<long long>(answer.value));
   }
