@@ -1,5 +1,7 @@
 #include "host/plugin_hooks.h"
 
+#include <utility>
+
 #include "docstate/capture.h"
 #include "docstate/restore_open_files.h"
 #include "host/host_api.h"
@@ -17,6 +19,7 @@ constexpr const char kManagerButtonHelp[] = "Vellora v1.51";
 
 // Written once each; the hooks' own state.
 ASCallback startupCallback = nullptr;  // RestoreOpenFiles, for AVAppDidInitialize
+bool startupRegistered = false;
 ASCallback quitCallback = nullptr;     // CanQuitHook, in place of AVAppCanQuit
 AVToolButton managerButton = nullptr;
 bool quitHandled = false;
@@ -30,6 +33,7 @@ ASBool PlugInRegister() {
     const ASExtension self = Host().extensionId;
     startupCallback = host::ASCallbackCreate(self, HostEntryProc<OnAppDidInitialize>());
     host::AVAppRegisterNotification(AVAppDidInitializeNSEL, self, startupCallback, nullptr);
+    startupRegistered = true;
     quitCallback = host::ASCallbackCreate(self, HostEntryProc<CanQuitHook>());
     host::HFTReplaceEntry(Host().acroView.table, AVAppCanQuitSEL, quitCallback, 1);
   });
@@ -50,12 +54,12 @@ ASBool PlugInInit() {
 }
 
 ASBool PlugInUnload() {
-  if (managerButton != nullptr) host::AVToolButtonDestroy(managerButton);
-  // Nothing to unregister when registering failed before the callback existed.
-  if (startupCallback != nullptr) {
+  if (managerButton != nullptr) host::AVToolButtonDestroy(std::exchange(managerButton, nullptr));
+  // When registering failed early, only what was made is undone.
+  if (std::exchange(startupRegistered, false)) {
     host::AVAppUnregisterNotification(AVAppDidInitializeNSEL, Host().extensionId, startupCallback, nullptr);
-    host::ASCallbackDestroy(startupCallback);
   }
+  if (startupCallback != nullptr) host::ASCallbackDestroy(std::exchange(startupCallback, nullptr));
   return kHostTrue;
 }
 
