@@ -32,10 +32,13 @@ void RaiseToHost(ASErrorCode code);
 // The entry `selector` of `table`, or a HostError when the host gave none.
 HFTEntry TableEntry(const HostTable& table, int selector);
 
+// Calls a host entry inside its own exception frame: the primitive of every
+// host call (also used for a replaced table entry, which comes as a pointer).
 template <typename Proto, typename... Args>
-__attribute__((noinline)) auto CallHost(const HostTable& table, int selector, Args... args) {
+__attribute__((noinline)) auto CallHostEntry(HFTEntry rawEntry, Args... args) {
   using Result = decltype(Proto{}(args...));
-  const auto entry = reinterpret_cast<Proto>(TableEntry(table, selector));
+  if (rawEntry == nullptr) throw HostError(kErrGeneral);
+  const auto entry = reinterpret_cast<Proto>(rawEntry);
   PlugInFrame frame{};
   if (setjmp(frame.mark) == 0) {
     PushHostFrame(&frame);
@@ -49,7 +52,12 @@ __attribute__((noinline)) auto CallHost(const HostTable& table, int selector, Ar
       return result;
     }
   }
-  // The host raised: the frame is still on its stack.
   PopHostFrame();
   throw HostError(frame.host.errorCode);
+}
+
+// One call of the host table entry `selector`.
+template <typename Proto, typename... Args>
+auto CallHost(const HostTable& table, int selector, Args... args) {
+  return CallHostEntry<Proto>(TableEntry(table, selector), args...);
 }

@@ -1,9 +1,16 @@
-// The plug-in's three hooks into the host: register (start-up notification,
-// quit hook), init (tool bar button) and unload.
+// The plug-in's three hooks into the host: the start-up notification (restore
+// the documents of last time), the quit question (capture and save, once) and
+// the tool bar button (the manager window).
 #pragma once
 
 #include "host/host_interface.h"
 
-ASBool PlugInRegister();
-ASBool PlugInInit();
-ASBool PlugInUnload();
+ASBool PlugInRegister();  // notification and quit hook installed; false on a host error
+ASBool PlugInInit();      // tool bar button made; false on a host error
+ASBool PlugInUnload();    // button destroyed, notification unregistered
+
+ASBool CanQuitHook();
+void OnManagerButton(void* clientData);
+
+// A bitmap resource of the plug-in at its own size and colours, or none.
+HBITMAP LoadModuleBitmap(ASUns16 resourceId);

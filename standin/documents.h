@@ -48,6 +48,7 @@ struct Document {
   FileRecord file{this};
   std::map<ASInt32, std::unique_ptr<PageRecord>> pages;
   bool keptOpenByUser = false;  // answers "keep open" when asked about unsaved changes
+  bool untitled = false;        // a new document never saved: the host has no path text for it
 
   PageRecord* Page(ASInt32 number);
 };

@@ -56,6 +56,10 @@ class HostStory {
   DocumentState State(AVDoc doc);
   // The user answers "keep it open" when asked about unsaved changes.
   void KeepOpenWhenAsked(AVDoc doc, bool keep = true);
+  // The document behaves as a new one never saved: the host gives no path text.
+  void MakeUntitled(AVDoc doc) { DocumentOf(doc).untitled = true; }
+  // No document in front, although some are open.
+  void ClearFront() { host_.Docs().BringToFront(nullptr); }
   bool ClickToolButton(const std::string& name) { return host_.ClickToolButton(name); }
   bool AskToQuit() { return host_.AskToQuit(); }
   void SetHostCanQuit(bool canQuit) { host_.SetHostCanQuit(canQuit); }

@@ -2,8 +2,8 @@
 
 namespace standin {
 
-ASPathName PathObjects::Make(const std::string& windowsPath) {
-  paths_.push_back(std::make_unique<PathRecord>(PathRecord{windowsPath}));
+ASPathName PathObjects::Make(const std::string& windowsPath, bool hasText) {
+  paths_.push_back(std::make_unique<PathRecord>(PathRecord{windowsPath, hasText}));
   return reinterpret_cast<ASPathName>(paths_.back().get());
 }
 

@@ -12,11 +12,12 @@ namespace standin {
 
 struct PathRecord {
   std::string windowsPath;
+  bool hasText = true;  // false for a document never saved: the host gives no path text
 };
 
 class PathObjects {
  public:
-  ASPathName Make(const std::string& windowsPath);
+  ASPathName Make(const std::string& windowsPath, bool hasText = true);
   const PathRecord* Find(ASPathName path) const;
   ASFileSys DefaultFileSys() { return reinterpret_cast<ASFileSys>(&fileSys_); }
 

@@ -1,13 +1,15 @@
 // The stand-in PDF reader as a program:
 //   standin_host.exe --demo <path of Vellora.api>
 // loads the plug-in, prints the loading conversation and the tables the
-// plug-in acquired, then unloads it. A path starting with "/" is a Linux path
-// and is reached through Wine's Z: drive.
+// plug-in acquired, then unloads it; then runs two sessions of the reader:
+// documents read and quit, then restored at the next start. A path starting
+// with "/" is a Linux path and is reached through Wine's Z: drive.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "standin/conversation_printer.h"
+#include "standin/cycle_demo.h"
 #include "standin/standin_host.h"
 #include "standin/wine_path.h"
 
@@ -50,7 +52,12 @@ int Demo(const std::string& dllPath) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--demo") == 0) return Demo(standin::WinePathFromLinux(argv[2]));
+  if (argc == 3 && std::strcmp(argv[1], "--demo") == 0) {
+    const std::string dllPath = standin::WinePathFromLinux(argv[2]);
+    if (Demo(dllPath) != 0) return 1;
+    std::printf("\n==== The plug-in's job: remember the open documents at quit, restore them at start ====\n\n");
+    return standin::RunCycleDemo(stdout, dllPath);
+  }
   std::fprintf(stderr, "usage: standin_host --demo <path of Vellora.api>\n");
   return 2;
 }

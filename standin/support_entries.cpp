@@ -18,7 +18,9 @@ char* HOSTCALL ASFileSysDIPathFromPathEntry(ASFileSys fileSys, ASPathName path, 
       [=] {
         CheckFileSys(fileSys);
         if (relativeTo != nullptr) Fail(kErrBadParameter);  // no relative paths in this host
-        return CurrentHost().Memory().CopyText(DIPathFromWindowsPath(PathOf(path).windowsPath));
+        const PathRecord& record = PathOf(path);
+        if (!record.hasText) return static_cast<char*>(nullptr);
+        return CurrentHost().Memory().CopyText(DIPathFromWindowsPath(record.windowsPath));
       },
       fileSys, path, relativeTo);
 }
@@ -37,7 +39,12 @@ ASPathName HOSTCALL ASFileSysPathFromDIPathEntry(ASFileSys fileSys, const char* 
 
 ASPathName HOSTCALL ASFileAcquirePathNameEntry(ASFile file) {
   return RunOperation<ASPathName>(
-      "ASFileAcquirePathName", [=] { return CurrentHost().Paths().Make(DocumentOfFile(file).path); }, file);
+      "ASFileAcquirePathName",
+      [=] {
+        const Document& document = DocumentOfFile(file);
+        return CurrentHost().Paths().Make(document.path, !document.untitled);
+      },
+      file);
 }
 
 ASInt32 HOSTCALL PDDocGetNumPagesEntry(PDDoc doc) {

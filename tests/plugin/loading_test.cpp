@@ -72,8 +72,9 @@ TEST(Loading, GoodSetUpAcquiresEveryTableAt0x40000AndHandsOverThreeCallbacks) {
   EXPECT_EQ(report.callbacksHandedOver, 3);
   EXPECT_EQ(report.registered, true);
   EXPECT_EQ(report.initialized, true);
-  // Handshake callback, then register, init and unload: all made by the host.
-  EXPECT_EQ(host.Callbacks().Created(), 4);
+  // Handshake, register, init and unload; then, while registering and
+  // initialising, the start-up notification, the quit hook and the button.
+  EXPECT_EQ(host.Callbacks().Created(), 7);
   // The export-tables field and the application name stay as the host set them.
   EXPECT_EQ(host.Handshake().exportHFTsCallback, nullptr);
   EXPECT_STREQ(host.Atoms().GetString(host.Handshake().appName), "StandinReader");

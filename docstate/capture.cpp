@@ -1,0 +1,88 @@
+#include "docstate/capture.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "docstate/activate_document.h"
+#include "docstate/view_state.h"
+#include "host/host_api.h"
+#include "host/host_callback.h"
+#include "host/host_entry.h"
+#include "host/host_operations.h"
+#include "projects/project_limits.h"
+#include "projects/the_project_store.h"
+
+namespace {
+
+ViewState ReadViewState(AVDoc doc, AVPageView view) {
+  ViewState state;
+  AVDocViewDef viewDef{};
+  host::AVDocGetViewDef(doc, &viewDef);
+  std::copy(std::begin(viewDef.bytes), std::end(viewDef.bytes), state.viewDefinition.begin());
+  state.pageMode = host::AVDocGetViewMode(doc);
+  state.layoutMode = host::AVPageViewGetLayoutMode(view);
+  state.splitterPosition = host::AVDocGetSplitterPosition(doc);
+  state.page = CurrentPageNumber(view);
+  state.zoomType = host::AVPageViewGetZoomType(view);
+  state.zoom = host::AVPageViewGetZoom(view);
+  AVRect16 rect{};
+  host::AVPageViewGetAperture(view, &rect);
+  state.spotLeft = rect.left;
+  state.spotTop = rect.top;
+  return state;
+}
+
+}  // namespace
+
+HostText DocumentPathText(AVDoc doc) {
+  const PDDoc pdDoc = host::AVDocGetPDDoc(doc);
+  const ASFile file = host::PDDocGetFile(pdDoc);
+  const ASPathName path = host::ASFileAcquirePathName(file);
+  const ASFileSys fileSys = host::ASGetDefaultFileSys();
+  return HostText(host::ASFileSysDIPathFromPath(fileSys, path, nullptr));
+}
+
+ASInt32 CurrentPageNumber(AVPageView view) { return host::PDPageGetNumber(host::AVPageViewGetPage(view)); }
+
+ASBool CaptureDocument(AVDoc doc, void* clientData) {
+  auto& context = *static_cast<CaptureContext*>(clientData);
+  const HostText path = DocumentPathText(doc);
+  const AVPageView view = host::AVDocGetPageView(doc);
+  // Every document comes to the front once, in enumeration order, before its
+  // state is read: the host reports the state of the front view.
+  ActivateNthDocument(context.position);
+  ViewState state = ReadViewState(doc, view);
+  state.active = context.activePath != nullptr && path.Equals(*context.activePath);
+  if (path) {
+    ProjectStore& store = TheProjectStore();
+    store.AddFileToProject(path.get(), BuildViewStateString(state), kDefaultProjectName);
+    if (state.active) {
+      context.activeIndex = context.position;
+      context.activeEntry = store.FindFile(store.FindProject(kDefaultProjectName), path.get());
+    }
+  }
+  ++context.position;
+  return kHostTrue;
+}
+
+void CaptureOpenDocuments() {
+  HostText activePath;
+  if (const AVDoc active = host::AVAppGetActiveDoc()) activePath = DocumentPathText(active);
+
+  CaptureContext context;
+  context.activePath = &activePath;
+
+  ProjectStore& store = TheProjectStore();
+  store.ClearAll();
+  store.AddProject(kDefaultProjectName);
+
+  {
+    const HostCallback enumerate(HostEntryProc<CaptureDocument>());
+    host::AVAppEnumDocs(enumerate.get(), &context);
+  }
+
+  if (context.position > 0) {
+    store.SetActiveIndex(kDefaultProjectName, context.activeEntry);
+    ActivateNthDocument(context.activeIndex);
+  }
+}

@@ -1,0 +1,34 @@
+// Capture: the documents open in the host become the default project
+// "CURRENT OPENED FILES", each with its path text and view-state string, the
+// project's active index on the document that was in front.
+#pragma once
+
+#include <cstdint>
+
+#include "host/host_interface.h"
+#include "host/host_text.h"
+
+// Handed through the host's document enumeration.
+struct CaptureContext {
+  std::int32_t activeIndex = 0;  // position of the document found to be the active one
+  std::int32_t position = 0;     // documents visited so far: the position of the one being visited
+  // Index of the active document's entry in the default project. It differs
+  // from activeIndex when a document before it gave no path text (and so no
+  // entry): the stored index must name the entry, the re-activation the
+  // position in the host's menu.
+  std::int32_t activeEntry = 0;
+  const HostText* activePath = nullptr;  // path text of the host's active document; none when empty
+};
+
+// Empties the project store and rebuilds project 0 from the open documents.
+void CaptureOpenDocuments();
+
+// The enumeration callback: records one document; always goes on.
+ASBool CaptureDocument(AVDoc doc, void* context);
+
+// The document's device-independent path text (host memory, released by the
+// owner); empty when the host gives none.
+HostText DocumentPathText(AVDoc doc);
+
+// The 0-based number of the page the page view shows.
+ASInt32 CurrentPageNumber(AVPageView view);
