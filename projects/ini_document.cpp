@@ -1,13 +1,19 @@
 #include "projects/ini_document.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "projects/ini_normal_form.h"
 
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
 
 bool IsIniSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1A';
@@ -39,26 +45,65 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 bool EndsWithSpace(std::string_view s) { return !s.empty() && IsIniSpace(s.back()); }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// Whether any of the eight bytes of a word is zero.
+bool HasZeroByte(std::uint64_t word) { return ((word - kOnes) & ~word & kHighs) != 0; }
+
+std::uint64_t Word(const char* at) {
+  std::uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
 // The first c in [from, to), or to. Eight bytes at a time: the C library's
 // memchr of the Windows build scans byte by byte.
 const char* FindByte(const char* from, const char* to, char c) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+  while (to - from >= 8 && !HasZeroByte(Word(from) ^ pattern)) from += 8;
+  while (from < to && *from != c) ++from;
+  return from;
+}
+
+bool IsLineEndOrNul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+
+// The first CR, LF or NUL in [from, to), or to: one pass finds both where a
+// line ends and whether it holds a NUL byte. Sixteen bytes at a time where
+// the processor has SSE2, else eight.
+const char* FindLineEndOrNul(const char* from, const char* to) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i nul = _mm_setzero_si128();
+  while (to - from >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)), _mm_cmpeq_epi8(bytes, nul));
+    const int mask = _mm_movemask_epi8(hits);
+    if (mask != 0) return from + std::countr_zero(static_cast<unsigned>(mask));
+    from += 16;
+  }
+#else
+  constexpr std::uint64_t kCrs = kOnes * '\r';
+  constexpr std::uint64_t kLfs = kOnes * '\n';
   while (to - from >= 8) {
-    std::uint64_t word;
-    std::memcpy(&word, from, sizeof word);
-    const std::uint64_t x = word ^ pattern;
-    if ((x - kOnes) & ~x & kHighs) break;  // a zero byte in x: c is in these eight
+    const std::uint64_t word = Word(from);
+    if (HasZeroByte(word ^ kCrs) || HasZeroByte(word ^ kLfs) || HasZeroByte(word)) break;
     from += 8;
   }
-  while (from < to && *from != c) ++from;
+#endif
+  while (from < to && !IsLineEndOrNul(*from)) ++from;
   return from;
 }
 
 bool Holds(std::string_view s, char c) { return FindByte(s.data(), s.data() + s.size(), c) != s.data() + s.size(); }
 
 bool HasLineBreak(std::string_view s) { return Holds(s, '\r') || Holds(s, '\n'); }
+
+bool HasLineEndOrNul(std::string_view s) {
+  return FindLineEndOrNul(s.data(), s.data() + s.size()) != s.data() + s.size();
+}
 
 // Whether a key created with this name reads back under the same name.
 bool KeyNameReadsBack(std::string_view name) {
@@ -74,7 +119,7 @@ bool ValueReadsBack(std::string_view value) { return !EndsWithSpace(value) && !H
 bool ValueReadsBackUnchanged(std::string_view value) {
   if (value.empty()) return true;
   if (IsIniSpace(value.front()) || IsIniSpace(value.back())) return false;
-  if (HasLineBreak(value) || Holds(value, '\0')) return false;
+  if (HasLineEndOrNul(value)) return false;
   const bool quoted =
       value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
   return !quoted;
@@ -127,52 +172,50 @@ IniDocument IniDocument::ParseOwned(std::string&& text) {
 }
 
 void IniDocument::ParseKept(std::string_view text) {
-  IniDocument& doc = *this;
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    doc.utf8_bom_ = true;
+    utf8_bom_ = true;
     text.remove_prefix(kUtf8Bom.size());
   }
-  if (Holds(text, '\0')) doc.reads_back_ = false;
-
-  Section* section = &doc.sections_.front();
+  Section* section = &sections_.front();
   const Entry* previous = nullptr;  // the last key kept in the current section
   const char* pos = text.data();
   const char* const stop = text.data() + text.size();
-  // The first CR and the first LF at or after pos, each searched again only
-  // once passed.
-  const auto next = [stop](const char* from, char c) { return FindByte(from, stop, c); };
-  const char* next_cr = next(pos, '\r');
-  const char* next_lf = next(pos, '\n');
   while (pos < stop) {
-    const char* end = std::min(next_cr, next_lf);
+    // The line runs to the next CR or LF; a NUL byte on the way is noted.
+    bool holds_nul = false;
+    const char* end = FindLineEndOrNul(pos, stop);
+    while (end < stop && *end == '\0') {
+      holds_nul = true;
+      end = FindLineEndOrNul(end + 1, stop);
+    }
     const std::string_view line = Trim(std::string_view(pos, static_cast<std::size_t>(end - pos)));
     pos = end;
     while (pos < stop && IsLineBreak(*pos)) ++pos;
-    if (next_cr < pos) next_cr = next(pos, '\r');
-    if (next_lf < pos) next_lf = next(pos, '\n');
     if (line.empty()) continue;
+    if (holds_nul) reads_back_ = false;  // the text after the NUL is lost once written
+    // Names and values are cut at a NUL; without one there is nothing to cut.
+    const auto cut = [holds_nul](std::string_view s) { return holds_nul ? CutAtNul(s) : s; };
 
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
-        const std::string_view name = CutAtNul(Trim(line.substr(1, close - 1)));
-        if (name.empty()) doc.reads_back_ = false;  // written without a header
-        section = &doc.AppendSection(name);
+        const std::string_view name = cut(Trim(line.substr(1, close - 1)));
+        if (name.empty()) reads_back_ = false;  // written without a header
+        section = &AppendSection(name);
         previous = nullptr;
         continue;
       }
     }
 
-    Entry entry;
     const char* const equals_at = FindByte(line.data(), line.data() + line.size(), '=');
-    const std::size_t equals = equals_at == line.data() + line.size()
-                                   ? std::string_view::npos
-                                   : static_cast<std::size_t>(equals_at - line.data());
-    const std::string_view name = equals == std::string_view::npos ? line : TrimRight(line.substr(0, equals));
+    const bool has_value = equals_at != line.data() + line.size();
+    const std::size_t equals = static_cast<std::size_t>(equals_at - line.data());
+    const std::string_view name = has_value ? TrimRight(line.substr(0, equals)) : line;
     if (name.empty() && previous != nullptr && previous->name.empty()) continue;
-    entry.name = CutAtNul(name);
-    if (equals != std::string_view::npos) {
-      entry.value = CutAtNul(TrimLeft(line.substr(equals + 1)));
+    Entry entry;
+    entry.name = cut(name);
+    if (has_value) {
+      entry.value = cut(TrimLeft(line.substr(equals + 1)));
       entry.has_value = true;
     }
     section->entries.push_back(entry);
@@ -369,9 +412,9 @@ std::string IniDocument::Serialize() const {
   std::size_t size = utf8_bom_ ? kUtf8Bom.size() : 0;
   for (const Section& s : sections_) {
     if (!s.live) continue;
-    if (!s.name.empty()) size += s.name.size() + 4;
+    if (!s.name.empty()) size += IniHeaderSize(s.name);
     for (const Entry& e : s.entries) {
-      if (e.live) size += e.name.size() + (e.has_value ? e.value.size() + 1 : 0) + 2;
+      if (e.live) size += e.has_value ? IniKeySize(e.name, e.value) : e.name.size() + kIniLineEnd.size();
     }
   }
   std::string text;
@@ -379,20 +422,15 @@ std::string IniDocument::Serialize() const {
   if (utf8_bom_) text += kUtf8Bom;
   for (const Section& s : sections_) {
     if (!s.live) continue;
-    if (!s.name.empty()) {
-      text += '[';
-      text += s.name;
-      text += ']';
-      text += kLineEnd;
-    }
+    // The unnamed first section has no header.
+    if (!s.name.empty()) AppendIniHeader(text, s.name);
     for (const Entry& e : s.entries) {
       if (!e.live) continue;
-      text += e.name;
       if (e.has_value) {
-        text += '=';
-        text += e.value;
+        AppendIniKey(text, e.name, e.value);
+      } else {
+        AppendIniKeyWithoutValue(text, e.name);
       }
-      text += kLineEnd;
     }
   }
   return text;

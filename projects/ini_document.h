@@ -140,6 +140,14 @@ class IniDocument {
   // The text of the whole file, in the normal form the platform writes.
   std::string Serialize() const;
 
+  // Whether Serialize()'s text reads back as this document: false when the
+  // text read held something the normal form changes (a NUL byte, a second
+  // unnamed section) or a change left a result that reads differently. While
+  // true, WriteString calls that create sections at the end, with names and
+  // values that read back, give Serialize()'s text followed by those sections
+  // in the normal form (projects/ini_normal_form.h).
+  bool ReadsBackAsItStands() const { return reads_back_ && !read_back_pending_; }
+
  private:
   // Hash and equality of names without regard to ASCII letter case.
   struct FoldedHash {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "projects/ini_document.h"
+#include "projects/ini_normal_form.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
 #include "projects/storable_project_name.h"
@@ -70,42 +71,118 @@ void DeleteAllSections(IniDocument& doc, std::string_view name) {
   }
 }
 
-void WriteProject(IniDocument& doc, const std::string& name, const FileList& files, std::string& value) {
-  DeleteAllSections(doc, name);
-  // The count and the active index come first, so find out which files go in.
-  int written = 0;
-  int active = -1;
-  for (int j = 0; j < files.Count(); ++j) {
-    if (ComposeFileValue(files.Entry(j), value) == FileValueForm::kLeftOut) continue;
-    if (j == files.ActiveIndex()) active = written;
-    ++written;
-  }
-  // An active index that names no file stays as it was: it means no file.
-  const bool names_a_file = files.ActiveIndex() >= 0 && files.ActiveIndex() < files.Count();
-  doc.WriteString(name, kActiveIndex, Number(names_a_file ? active : files.ActiveIndex()));
-  doc.WriteString(name, kOpenNum, Number(written));
-  int key = 0;
-  for (int j = 0; j < files.Count(); ++j) {
-    if (ComposeFileValue(files.Entry(j), value) == FileValueForm::kLeftOut) continue;
-    doc.WriteString(name, std::to_string(key++), value);
-  }
-}
-
-}  // namespace
-
-void WriteProjects(const ProjectStore& store, IniDocument& doc) {
+// The projects that are written, in store order: those with a storable name
+// that no earlier project already has (letter case ignored).
+std::vector<int> WrittenProjects(const ProjectStore& store) {
   std::vector<int> written;
   std::unordered_set<std::string> names;
   for (int i = 0; i < store.ProjectCount(); ++i) {
     const std::string& name = store.Name(i);
     if (IsStorableProjectName(name) && names.insert(FoldAscii(name)).second) written.push_back(i);
   }
-  DeleteAllSections(doc, kProjectList);
-  doc.WriteString(kProjectList, kProjectNum, Number(static_cast<long long>(written.size())));
-  for (std::size_t k = 0; k < written.size(); ++k)
-    doc.WriteString(kProjectList, std::to_string(k), store.Name(written[k]));
+  return written;
+}
+
+// Calls emit(key, value) for each key of [PROJECT_NAME], in order.
+template <typename Emit>
+void EmitProjectListKeys(const ProjectStore& store, const std::vector<int>& written, Emit emit) {
+  emit(kProjectNum, Number(static_cast<long long>(written.size())));
+  for (std::size_t k = 0; k < written.size(); ++k) emit(std::to_string(k), store.Name(written[k]));
+}
+
+// Buffers reused from project to project, so that a large store does not
+// allocate once per file.
+struct ProjectScratch {
+  std::vector<FileValueForm> forms;
   std::string value;
-  for (int i : written) WriteProject(doc, store.Name(i), store.Files(i), value);
+};
+
+// Calls emit(key, value) for each key of a project's section, in order.
+template <typename Emit>
+void EmitProjectKeys(const FileList& files, ProjectScratch& scratch, Emit emit) {
+  // The count and the active index come first, so find out which files go in.
+  scratch.forms.clear();
+  int written = 0;
+  int active = -1;
+  for (int j = 0; j < files.Count(); ++j) {
+    scratch.forms.push_back(ComposeFileValue(files.Entry(j), scratch.value));
+    if (scratch.forms.back() == FileValueForm::kLeftOut) continue;
+    if (j == files.ActiveIndex()) active = written;
+    ++written;
+  }
+  // An active index that names no file stays as it was: it means no file.
+  const bool names_a_file = files.ActiveIndex() >= 0 && files.ActiveIndex() < files.Count();
+  emit(kActiveIndex, Number(names_a_file ? active : files.ActiveIndex()));
+  emit(kOpenNum, Number(written));
+  int key = 0;
+  for (int j = 0; j < files.Count(); ++j) {
+    const FileValueForm form = scratch.forms[static_cast<std::size_t>(j)];
+    if (form == FileValueForm::kLeftOut) continue;
+    const FileEntry& file = files.Entry(j);
+    scratch.value.assign(file.path);
+    scratch.value += kPathStateSeparator;
+    if (form == FileValueForm::kWhole) scratch.value += file.state;
+    emit(std::to_string(key++), scratch.value);
+  }
+}
+
+// An upper bound of the size of the sections WriteProjects writes.
+std::size_t WrittenSize(const ProjectStore& store, const std::vector<int>& written) {
+  constexpr std::size_t kNumberLine = 32;  // "ActiveArticleIndex=-1234567" with its line end, or a shorter line
+  std::size_t size = IniHeaderSize(kProjectList) + kNumberLine;
+  for (int i : written) {
+    const std::string& name = store.Name(i);
+    const FileList& files = store.Files(i);
+    size += kNumberLine + name.size() + IniHeaderSize(name) + 2 * kNumberLine;
+    for (int j = 0; j < files.Count(); ++j) {
+      size += kNumberLine + files.Entry(j).path.size() + 1 + files.Entry(j).state.size();
+    }
+  }
+  return size;
+}
+
+}  // namespace
+
+void WriteProjects(const ProjectStore& store, IniDocument& doc) {
+  const std::vector<int> written = WrittenProjects(store);
+  DeleteAllSections(doc, kProjectList);
+  EmitProjectListKeys(store, written,
+                      [&](std::string_view key, std::string_view value) { doc.WriteString(kProjectList, key, value); });
+  ProjectScratch scratch;
+  for (int i : written) {
+    const std::string& name = store.Name(i);
+    DeleteAllSections(doc, name);
+    EmitProjectKeys(store.Files(i), scratch,
+                    [&](std::string_view key, std::string_view value) { doc.WriteString(name, key, value); });
+  }
+}
+
+std::string WriteProjectsToText(const ProjectStore& store, IniDocument&& doc) {
+  if (!doc.ReadsBackAsItStands()) {
+    // Rare (a damaged file): the calls one by one, with the document read
+    // again between them as the platform reads its file.
+    WriteProjects(store, doc);
+    return doc.Serialize();
+  }
+  // WriteProjects puts every section it writes at the end, once the sections
+  // of that name have gone, and the names and values it writes all read back
+  // (storable names, numbers, values ComposeFileValue let through): so the
+  // result is the document without those sections, then the new ones.
+  const std::vector<int> written = WrittenProjects(store);
+  DeleteAllSections(doc, kProjectList);
+  for (int i : written) DeleteAllSections(doc, store.Name(i));
+  std::string text = doc.Serialize();
+  text.reserve(text.size() + WrittenSize(store, written));
+
+  const auto append_key = [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); };
+  AppendIniHeader(text, kProjectList);
+  EmitProjectListKeys(store, written, append_key);
+  ProjectScratch scratch;
+  for (int i : written) {
+    AppendIniHeader(text, store.Name(i));
+    EmitProjectKeys(store.Files(i), scratch, append_key);
+  }
+  return text;
 }
 
 void ReadProjects(const IniDocument& doc, ProjectStore& store) {

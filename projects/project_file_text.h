@@ -8,6 +8,7 @@
 // "ActiveArticleIndex", "OpenNum" and one key "0", "1", ... per file, the
 // value "<path>?<view-state string>".
 #include <cstddef>
+#include <string>
 
 class IniDocument;
 class ProjectStore;
@@ -32,6 +33,11 @@ inline constexpr std::size_t kFileValueBuffer = 1024;
 // Every section of a written name is deleted, not only the first, so that a
 // stale duplicate never hides what was written.
 void WriteProjects(const ProjectStore& store, IniDocument& doc);
+
+// The text doc.Serialize() gives after WriteProjects(store, doc), built in
+// one pass: the document's sections that stay, then the written sections
+// composed directly. The document is used up.
+std::string WriteProjectsToText(const ProjectStore& store, IniDocument&& doc);
 
 // Appends the stored projects 1 to n-1 to a store that holds the default
 // project. The store's count is always the number of projects present:

@@ -186,3 +186,33 @@ TEST(ProjectFileText, EverySectionOfAWrittenNameIsReplaced) {
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_EQ(loaded[1], (Project{"A", 0, {{"/D/new.pdf", ""}}}));
 }
+
+TEST(ProjectFileText, OnePassSaveGivesTheTextOfTheCallsOneByOne) {
+  using std::string_literals::operator""s;
+  const std::vector<Project> projects = {
+      {"A", 0, {{"/D/a.pdf", kState}, {"/D/b.pdf", ""}}},
+      {"b", 1, {{"/D/" + std::string(1100, 'q') + ".pdf", ""}, {"/D/c.pdf", kState}}},
+  };
+  // Files as the save finds them; those that do not read back as they stand
+  // (a NUL byte, a second unnamed section) take the calls one by one.
+  const struct {
+    std::string text;
+    bool reads_back;
+  } befores[] = {
+      {"", true},
+      {"\xEF\xBB\xBF; comment\r\n[Other]\r\nx = 1 "
+       "\r\n[a]\r\nOpenNum=9\r\n[PROJECT_NAME]\r\n1=Gone\r\n[B]\r\n[Gone]\r\n",
+       true},
+      {"[Other]\r\nk=\"quoted\"\r\n[a]\r\n[A]\r\n[project_name]\r\n=1\r\n=2\r\n", true},
+      {"top=1\r\n[A]\r\nk=v\0cut\r\n[Other]\r\ny=2\r\n"s, false},
+      {"=1\r\n[A]\r\n=2\r\n[]\r\n=3\r\n[Other]\r\n", false},
+  };
+  ProjectStore store;
+  Fill(store, projects);
+  for (const auto& before : befores) {
+    EXPECT_EQ(IniDocument::Parse(before.text).ReadsBackAsItStands(), before.reads_back) << before.text;
+    IniDocument by_calls = IniDocument::Parse(before.text);
+    WriteProjects(store, by_calls);
+    EXPECT_EQ(WriteProjectsToText(store, IniDocument::Parse(before.text)), by_calls.Serialize()) << before.text;
+  }
+}

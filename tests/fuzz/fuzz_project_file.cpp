@@ -2,7 +2,8 @@
 // of a project file from arbitrary bytes: nothing may crash or read or write
 // outside its memory, every value read fits its buffer, the normal form reads
 // back as itself, a loaded store keeps its limits, and what was loaded is
-// saved and loaded again unchanged.
+// saved and loaded again unchanged, the one-pass save writing the bytes of
+// the calls one by one.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -85,6 +86,8 @@ void FuzzLoad(std::string_view text) {
 
   IniDocument saved = IniDocument::Parse(text);
   WriteProjects(store, saved);
+  // The one-pass save writes the same bytes as the calls one by one.
+  Check(WriteProjectsToText(store, IniDocument::Parse(text)) == saved.Serialize());
   ProjectStore again;
   again.AddProject(kDefaultProjectName);
   ReadProjects(IniDocument::Parse(saved.Serialize()), again);
