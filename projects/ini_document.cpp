@@ -164,6 +164,12 @@ IniDocument IniDocument::Parse(std::string_view text) {
   return doc;
 }
 
+IniDocument IniDocument::ParseInPlace(std::string_view text) {
+  IniDocument doc;
+  doc.ParseKept(text);
+  return doc;
+}
+
 IniDocument IniDocument::ParseOwned(std::string&& text) {
   IniDocument doc;
   doc.texts_.push_back(std::make_unique<std::string>(std::move(text)));
@@ -307,17 +313,21 @@ std::optional<std::string_view> IniDocument::Value(std::string_view section, std
 }
 
 std::string IniDocument::ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const {
+  return std::string(ReadView(section, key, buffer_size));
+}
+
+std::string_view IniDocument::ReadView(std::string_view section, std::string_view key, std::size_t buffer_size) const {
   const auto stored = Value(section, key);
-  if (!stored || buffer_size == 0) return std::string();
+  if (!stored || buffer_size == 0) return {};
   std::string_view value = *stored;
   const bool quoted =
       value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-  if (!quoted) return std::string(value.substr(0, buffer_size - 1));
+  if (!quoted) return value.substr(0, buffer_size - 1);
   // The platform copies the text after the opening quote, cut to the buffer,
   // and drops its last character only when the closing quote fitted.
   value.remove_prefix(1);
-  std::string out(value.substr(0, buffer_size - 1));
-  if (buffer_size >= value.size() && !out.empty()) out.pop_back();
+  std::string_view out = value.substr(0, buffer_size - 1);
+  if (buffer_size >= value.size() && !out.empty()) out.remove_suffix(1);
   return out;
 }
 

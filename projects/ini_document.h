@@ -118,10 +118,15 @@ class IniDocument {
   // of copying it.
   static IniDocument Parse(std::string_view text);
   static IniDocument ParseOwned(std::string&& text);
+  // Reads a text that the caller keeps, alive and unchanged, for as long as
+  // the document lives: nothing is copied.
+  static IniDocument ParseInPlace(std::string_view text);
 
   // GetPrivateProfileStringA(section, key, "", buffer, buffer_size): the text
   // that call leaves in a buffer of buffer_size bytes (without its NUL).
   std::string ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const;
+  // The same text as a view into the document, valid until it changes.
+  std::string_view ReadView(std::string_view section, std::string_view key, std::size_t buffer_size) const;
 
   // The stored value as it stands in the file (no quote handling, no cut);
   // nothing when the section or key is absent or the key has no "=". Valid

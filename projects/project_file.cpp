@@ -28,7 +28,7 @@ int SaveProjectFile(const ProjectStore& store, const std::string& path) {
   if (path.empty() || !CanWrite(path)) return 0;
   auto text = ReadWholeFile(path);
   if (!text) return 0;  // what is there could not be kept
-  return ReplaceWholeFile(path, WriteProjectsToText(store, IniDocument::ParseOwned(std::move(*text)))) ? 1 : 0;
+  return ReplaceWholeFile(path, WriteProjectsToText(store, std::move(*text))) ? 1 : 0;
 }
 
 int LoadProjectFile(ProjectStore& store, const std::string& path) {

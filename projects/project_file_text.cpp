@@ -90,55 +90,48 @@ void EmitProjectListKeys(const ProjectStore& store, const std::vector<int>& writ
   for (std::size_t k = 0; k < written.size(); ++k) emit(std::to_string(k), store.Name(written[k]));
 }
 
-// Buffers reused from project to project, so that a large store does not
-// allocate once per file.
-struct ProjectScratch {
+// A project's section before it is written: the form each file takes and
+// the two numbers that come before the files.
+struct ProjectSection {
   std::vector<FileValueForm> forms;
-  std::string value;
+  std::string active;  // "ActiveArticleIndex"
+  std::string count;   // "OpenNum"
 };
 
-// Calls emit(key, value) for each key of a project's section, in order.
-template <typename Emit>
-void EmitProjectKeys(const FileList& files, ProjectScratch& scratch, Emit emit) {
-  // The count and the active index come first, so find out which files go in.
-  scratch.forms.clear();
+// value is a buffer reused from file to file, so that a large store does not
+// allocate once per file.
+ProjectSection PlanProjectSection(const FileList& files, std::string& value) {
+  ProjectSection section;
   int written = 0;
   int active = -1;
   for (int j = 0; j < files.Count(); ++j) {
-    scratch.forms.push_back(ComposeFileValue(files.Entry(j), scratch.value));
-    if (scratch.forms.back() == FileValueForm::kLeftOut) continue;
+    section.forms.push_back(ComposeFileValue(files.Entry(j), value));
+    if (section.forms.back() == FileValueForm::kLeftOut) continue;
     if (j == files.ActiveIndex()) active = written;
     ++written;
   }
   // An active index that names no file stays as it was: it means no file.
   const bool names_a_file = files.ActiveIndex() >= 0 && files.ActiveIndex() < files.Count();
-  emit(kActiveIndex, Number(names_a_file ? active : files.ActiveIndex()));
-  emit(kOpenNum, Number(written));
-  int key = 0;
-  for (int j = 0; j < files.Count(); ++j) {
-    const FileValueForm form = scratch.forms[static_cast<std::size_t>(j)];
-    if (form == FileValueForm::kLeftOut) continue;
-    const FileEntry& file = files.Entry(j);
-    scratch.value.assign(file.path);
-    scratch.value += kPathStateSeparator;
-    if (form == FileValueForm::kWhole) scratch.value += file.state;
-    emit(std::to_string(key++), scratch.value);
-  }
+  section.active = Number(names_a_file ? active : files.ActiveIndex());
+  section.count = Number(written);
+  return section;
 }
 
-// An upper bound of the size of the sections WriteProjects writes.
-std::size_t WrittenSize(const ProjectStore& store, const std::vector<int>& written) {
-  constexpr std::size_t kNumberLine = 32;  // "ActiveArticleIndex=-1234567" with its line end, or a shorter line
-  std::size_t size = IniHeaderSize(kProjectList) + kNumberLine;
-  for (int i : written) {
-    const std::string& name = store.Name(i);
-    const FileList& files = store.Files(i);
-    size += kNumberLine + name.size() + IniHeaderSize(name) + 2 * kNumberLine;
-    for (int j = 0; j < files.Count(); ++j) {
-      size += kNumberLine + files.Entry(j).path.size() + 1 + files.Entry(j).state.size();
-    }
+// Calls emit(key, value) for each key of a project's section, in order.
+template <typename Emit>
+void EmitProjectKeys(const FileList& files, const ProjectSection& section, std::string& value, Emit emit) {
+  emit(kActiveIndex, section.active);
+  emit(kOpenNum, section.count);
+  int key = 0;
+  for (int j = 0; j < files.Count(); ++j) {
+    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
+    if (form == FileValueForm::kLeftOut) continue;
+    const FileEntry& file = files.Entry(j);
+    value.assign(file.path);
+    value += kPathStateSeparator;
+    if (form == FileValueForm::kWhole) value += file.state;
+    emit(std::to_string(key++), value);
   }
-  return size;
 }
 
 }  // namespace
@@ -148,39 +141,62 @@ void WriteProjects(const ProjectStore& store, IniDocument& doc) {
   DeleteAllSections(doc, kProjectList);
   EmitProjectListKeys(store, written,
                       [&](std::string_view key, std::string_view value) { doc.WriteString(kProjectList, key, value); });
-  ProjectScratch scratch;
+  std::string value;
   for (int i : written) {
     const std::string& name = store.Name(i);
     DeleteAllSections(doc, name);
-    EmitProjectKeys(store.Files(i), scratch,
+    const ProjectSection section = PlanProjectSection(store.Files(i), value);
+    EmitProjectKeys(store.Files(i), section, value,
                     [&](std::string_view key, std::string_view value) { doc.WriteString(name, key, value); });
   }
 }
 
-std::string WriteProjectsToText(const ProjectStore& store, IniDocument&& doc) {
-  if (!doc.ReadsBackAsItStands()) {
-    // Rare (a damaged file): the calls one by one, with the document read
-    // again between them as the platform reads its file.
-    WriteProjects(store, doc);
-    return doc.Serialize();
+std::string WriteProjectsToText(const ProjectStore& store, std::string old_text) {
+  std::string kept;
+  {
+    IniDocument doc = IniDocument::ParseInPlace(old_text);
+    if (!doc.ReadsBackAsItStands()) {
+      // Rare (a damaged file): the calls one by one, with the document read
+      // again between them as the platform reads its file.
+      WriteProjects(store, doc);
+      return doc.Serialize();
+    }
+    // WriteProjects puts every section it writes at the end, once the
+    // sections of that name have gone, and the names and values it writes
+    // all read back (storable names, numbers, values ComposeFileValue let
+    // through): so the result is the document without those sections, then
+    // the new ones.
+    DeleteAllSections(doc, kProjectList);
+    for (int i : WrittenProjects(store)) DeleteAllSections(doc, store.Name(i));
+    kept = doc.Serialize();
   }
-  // WriteProjects puts every section it writes at the end, once the sections
-  // of that name have gone, and the names and values it writes all read back
-  // (storable names, numbers, values ComposeFileValue let through): so the
-  // result is the document without those sections, then the new ones.
   const std::vector<int> written = WrittenProjects(store);
-  DeleteAllSections(doc, kProjectList);
-  for (int i : written) DeleteAllSections(doc, store.Name(i));
-  std::string text = doc.Serialize();
-  text.reserve(text.size() + WrittenSize(store, written));
+  std::vector<ProjectSection> sections;
+  std::string value;
+  for (int i : written) sections.push_back(PlanProjectSection(store.Files(i), value));
 
+  // The exact size first, so that the text is composed in one buffer: the
+  // old text's, which is as large when the store has not changed much. A
+  // large buffer reused is much cheaper than a fresh one, whose every page
+  // the system must first supply.
+  std::size_t size = kept.size() + IniHeaderSize(kProjectList);
+  const auto count_key = [&size](std::string_view key, std::string_view value) { size += IniKeySize(key, value); };
+  EmitProjectListKeys(store, written, count_key);
+  for (std::size_t k = 0; k < written.size(); ++k) {
+    size += IniHeaderSize(store.Name(written[k]));
+    EmitProjectKeys(store.Files(written[k]), sections[k], value, count_key);
+  }
+  std::string text = std::move(old_text);
+  text.clear();
+  text.reserve(size);
+
+  text += kept;
   const auto append_key = [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); };
   AppendIniHeader(text, kProjectList);
   EmitProjectListKeys(store, written, append_key);
-  ProjectScratch scratch;
-  for (int i : written) {
-    AppendIniHeader(text, store.Name(i));
-    EmitProjectKeys(store.Files(i), scratch, append_key);
+  for (std::size_t k = 0; k < written.size(); ++k) {
+    AppendIniHeader(text, store.Name(written[k]));
+    EmitProjectKeys(store.Files(written[k]), sections[k], value, append_key);
   }
   return text;
 }
@@ -201,12 +217,13 @@ void ReadProjects(const IniDocument& doc, ProjectStore& store) {
     if (files_text.empty()) continue;
     const long long files = LeadingNumber(files_text);
     for (long long j = 0; j < files && j < kMaxFiles; ++j) {
-      const std::string value = doc.ReadString(name, std::to_string(j), kFileValueBuffer);
+      // A view, not a copy: the store takes path and state as they are.
+      const std::string_view value = doc.ReadView(name, std::to_string(j), kFileValueBuffer);
       const std::size_t separator = value.find(kPathStateSeparator);
-      const std::string_view path = std::string_view(value).substr(0, separator);
+      const std::string_view path = value.substr(0, separator);
       if (path.empty()) continue;
       const std::string_view state =
-          separator == std::string::npos ? std::string_view() : std::string_view(value).substr(separator + 1);
+          separator == std::string_view::npos ? std::string_view() : value.substr(separator + 1);
       if (!store.AppendLoadedFile(project, path, state)) break;
     }
   }

@@ -34,10 +34,11 @@ inline constexpr std::size_t kFileValueBuffer = 1024;
 // stale duplicate never hides what was written.
 void WriteProjects(const ProjectStore& store, IniDocument& doc);
 
-// The text doc.Serialize() gives after WriteProjects(store, doc), built in
-// one pass: the document's sections that stay, then the written sections
-// composed directly. The document is used up.
-std::string WriteProjectsToText(const ProjectStore& store, IniDocument&& doc);
+// The text of a file that held old_text after WriteProjects: what
+// IniDocument::Parse(old_text) serializes to after WriteProjects, built in one
+// pass from the sections that stay and the written sections composed
+// directly.
+std::string WriteProjectsToText(const ProjectStore& store, std::string old_text);
 
 // Appends the stored projects 1 to n-1 to a store that holds the default
 // project. The store's count is always the number of projects present:

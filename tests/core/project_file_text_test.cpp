@@ -213,6 +213,6 @@ TEST(ProjectFileText, OnePassSaveGivesTheTextOfTheCallsOneByOne) {
     EXPECT_EQ(IniDocument::Parse(before.text).ReadsBackAsItStands(), before.reads_back) << before.text;
     IniDocument by_calls = IniDocument::Parse(before.text);
     WriteProjects(store, by_calls);
-    EXPECT_EQ(WriteProjectsToText(store, IniDocument::Parse(before.text)), by_calls.Serialize()) << before.text;
+    EXPECT_EQ(WriteProjectsToText(store, before.text), by_calls.Serialize()) << before.text;
   }
 }

@@ -87,7 +87,7 @@ void FuzzLoad(std::string_view text) {
   IniDocument saved = IniDocument::Parse(text);
   WriteProjects(store, saved);
   // The one-pass save writes the same bytes as the calls one by one.
-  Check(WriteProjectsToText(store, IniDocument::Parse(text)) == saved.Serialize());
+  Check(WriteProjectsToText(store, std::string(text)) == saved.Serialize());
   ProjectStore again;
   again.AddProject(kDefaultProjectName);
   ReadProjects(IniDocument::Parse(saved.Serialize()), again);
