@@ -33,12 +33,6 @@ std::string_view TrimRight(std::string_view s) {
 
 std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
-// Names and values are C strings to the platform: a NUL ends them.
-std::string_view CutAtNul(std::string_view s) {
-  const std::size_t nul = s.find('\0');
-  return nul == std::string_view::npos ? s : s.substr(0, nul);
-}
-
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
@@ -64,6 +58,11 @@ const char* FindByte(const char* from, const char* to, char c) {
   while (to - from >= 8 && !HasZeroByte(Word(from) ^ pattern)) from += 8;
   while (from < to && *from != c) ++from;
   return from;
+}
+
+// Names and values are C strings to the platform: a NUL ends them.
+std::string_view CutAtNul(std::string_view s) {
+  return std::string_view(s.data(), static_cast<std::size_t>(FindByte(s.data(), s.data() + s.size(), '\0') - s.data()));
 }
 
 bool IsLineEndOrNul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
