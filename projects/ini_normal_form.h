@@ -4,6 +4,7 @@
 // "key=value", or "key" alone for a key without a value. Shared by the
 // document's own writing and by writers that compose such text directly.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,14 @@ inline void AppendIniKey(std::string& text, std::string_view key, std::string_vi
   text += key;
   text += '=';
   text += value;
+  text += kIniLineEnd;
+}
+
+// A key whose value is given in parts, written one after the other.
+inline void AppendIniKey(std::string& text, std::string_view key, std::initializer_list<std::string_view> value_parts) {
+  text += key;
+  text += '=';
+  for (std::string_view part : value_parts) text += part;
   text += kIniLineEnd;
 }
 

@@ -134,6 +134,43 @@ void EmitProjectKeys(const FileList& files, const ProjectSection& section, std::
   }
 }
 
+// The state written with a file: all of it or none.
+std::string_view WrittenState(const FileEntry& file, FileValueForm form) {
+  return form == FileValueForm::kWhole ? std::string_view(file.state) : std::string_view();
+}
+
+// The size of what AppendProjectSection appends.
+std::size_t ProjectSectionSize(const std::string& name, const FileList& files, const ProjectSection& section) {
+  std::size_t size =
+      IniHeaderSize(name) + IniKeySize(kActiveIndex, section.active) + IniKeySize(kOpenNum, section.count);
+  int key = 0;
+  for (int j = 0; j < files.Count(); ++j) {
+    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
+    if (form == FileValueForm::kLeftOut) continue;
+    const FileEntry& file = files.Entry(j);
+    size += IniKeySize(std::to_string(key++), file.path) + 1 + WrittenState(file, form).size();
+  }
+  return size;
+}
+
+// Appends a project's section in the normal form: its header and the keys
+// EmitProjectKeys gives, each file's value appended in its parts instead of
+// composed first.
+void AppendProjectSection(std::string& text, const std::string& name, const FileList& files,
+                          const ProjectSection& section) {
+  AppendIniHeader(text, name);
+  AppendIniKey(text, kActiveIndex, section.active);
+  AppendIniKey(text, kOpenNum, section.count);
+  constexpr std::string_view kSeparator(&kPathStateSeparator, 1);
+  int key = 0;
+  for (int j = 0; j < files.Count(); ++j) {
+    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
+    if (form == FileValueForm::kLeftOut) continue;
+    const FileEntry& file = files.Entry(j);
+    AppendIniKey(text, std::to_string(key++), {file.path, kSeparator, WrittenState(file, form)});
+  }
+}
+
 }  // namespace
 
 void WriteProjects(const ProjectStore& store, IniDocument& doc) {
@@ -180,23 +217,21 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
   // large buffer reused is much cheaper than a fresh one, whose every page
   // the system must first supply.
   std::size_t size = kept.size() + IniHeaderSize(kProjectList);
-  const auto count_key = [&size](std::string_view key, std::string_view value) { size += IniKeySize(key, value); };
-  EmitProjectListKeys(store, written, count_key);
+  EmitProjectListKeys(store, written,
+                      [&size](std::string_view key, std::string_view value) { size += IniKeySize(key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    size += IniHeaderSize(store.Name(written[k]));
-    EmitProjectKeys(store.Files(written[k]), sections[k], value, count_key);
+    size += ProjectSectionSize(store.Name(written[k]), store.Files(written[k]), sections[k]);
   }
   std::string text = std::move(old_text);
   text.clear();
   text.reserve(size);
 
   text += kept;
-  const auto append_key = [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); };
   AppendIniHeader(text, kProjectList);
-  EmitProjectListKeys(store, written, append_key);
+  EmitProjectListKeys(store, written,
+                      [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    AppendIniHeader(text, store.Name(written[k]));
-    EmitProjectKeys(store.Files(written[k]), sections[k], value, append_key);
+    AppendProjectSection(text, store.Name(written[k]), store.Files(written[k]), sections[k]);
   }
   return text;
 }
