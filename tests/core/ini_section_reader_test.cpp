@@ -12,9 +12,9 @@
 
 namespace {
 
-const std::vector<std::string> kSectionNames = {"CURRENT OPENED FILES", "current opened files", " Current Opened Files ",
-                                                "PROJECT_NAME",         "Other",                "",
-                                                "CURRENT OPENED FILES]"};
+const std::vector<std::string> kSectionNames = {
+    "CURRENT OPENED FILES", "current opened files", " Current Opened Files ", "PROJECT_NAME", "Other", "",
+    "CURRENT OPENED FILES]"};
 const std::vector<std::string> kKeys = {"OpenNum", "openNUM", "0", "1", "2", "ActiveArticleIndex", "", ";c", "x"};
 
 // Lines of damaged project files: headers of the names above in other forms
@@ -22,12 +22,32 @@ const std::vector<std::string> kKeys = {"OpenNum", "openNUM", "0", "1", "2", "Ac
 // without "=", empty keys.
 std::string RandomText(std::mt19937& random) {
   const std::vector<std::string> lines = {
-      "[CURRENT OPENED FILES]",   " [ current opened files ]\t", "[CURRENT OPENED FILES]x]tail", "[CURRENT OPENED FILES",
-      "[Current Opened Files]]",  std::string("[CURRENT OPENED FILES\0x]", 24), "[PROJECT_NAME]", "[Other]", "[]",
-      "\t[ ]", "OpenNum=3",        "openNUM = 7 ",                "0=/C/a.pdf?PAGE=1",           "0=\"/C/quoted.pdf?\"",
-      "1='single'",               "1 = \"open",                  "2",                           "=empty",
-      "=second",                  ";c=1",                        "ActiveArticleIndex=1",        "x=" + std::string(40, 'v'),
-      "  ",                       "[",                           "ActiveArticleIndex = '2'",    std::string("x=a\0b", 5),
+      "[CURRENT OPENED FILES]",
+      " [ current opened files ]\t",
+      "[CURRENT OPENED FILES]x]tail",
+      "[CURRENT OPENED FILES",
+      "[Current Opened Files]]",
+      std::string("[CURRENT OPENED FILES\0x]", 24),
+      "[PROJECT_NAME]",
+      "[Other]",
+      "[]",
+      "\t[ ]",
+      "OpenNum=3",
+      "openNUM = 7 ",
+      "0=/C/a.pdf?PAGE=1",
+      "0=\"/C/quoted.pdf?\"",
+      "1='single'",
+      "1 = \"open",
+      "2",
+      "=empty",
+      "=second",
+      ";c=1",
+      "ActiveArticleIndex=1",
+      "x=" + std::string(40, 'v'),
+      "  ",
+      "[",
+      "ActiveArticleIndex = '2'",
+      std::string("x=a\0b", 5),
   };
   const std::vector<std::string> ends = {"\r\n", "\r\n", "\n", "\r", "\r\n\r\n"};
   std::string text = random() % 8 == 0 ? "\xEF\xBB\xBF" : "";
@@ -84,11 +104,8 @@ TEST(FirstSectionText, StopsAtTheNextHeader) {
     const char* name;
     std::optional<std::string_view> part;
   } cases[] = {
-      {"A", "[A]\r\nx=1\r\n"},
-      {" a", "[A]\r\nx=1\r\n"},
-      {"B", "  [B]tail\r\ny=3"},
-      {"", "k=0\r\n"},
-      {"C", std::nullopt},
+      {"A", "[A]\r\nx=1\r\n"}, {" a", "[A]\r\nx=1\r\n"}, {"B", "  [B]tail\r\ny=3"},
+      {"", "k=0\r\n"},         {"C", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(FirstSectionText(text, c.name), c.part) << c.name;
 }

@@ -21,8 +21,8 @@ constexpr std::size_t kEntryBufferSize = 1024;
 
 std::string PlatformRead(const std::string& path, const std::string& key, std::size_t size) {
   std::vector<char> buffer(size, '#');
-  const DWORD n = GetPrivateProfileStringA(kSection, key.c_str(), "", buffer.data(), static_cast<DWORD>(size),
-                                           path.c_str());
+  const DWORD n =
+      GetPrivateProfileStringA(kSection, key.c_str(), "", buffer.data(), static_cast<DWORD>(size), path.c_str());
   return std::string(buffer.data(), std::min<std::size_t>(n, size - 1));
 }
 
@@ -77,14 +77,19 @@ TEST(DefaultSectionDifferential, HandDamagedFiles) {
                                    Project("[P]", 3, 50) + Project("[CURRENT OPENED FILES]", 2, 50)},
       {"other case", "[current Opened FILES]\r\nOPENNUM=2\r\nactivearticleindex=1\r\n0=/C/a.pdf?\r\n1=/C/b.pdf?\r\n"},
       {"first key wins", "[CURRENT OPENED FILES]\r\nOpenNum\r\nOpenNum=3\r\n0=first\r\n0=second\r\n1\r\n1=x\r\n"},
-      {"quotes", "[CURRENT OPENED FILES]\r\nOpenNum=\"3\"\r\nActiveArticleIndex='1'\r\n0=\"/C/q.pdf?\"\r\n"
-                 "1='/C/s.pdf'\r\n2=\"open\r\n3=\"\"\r\n4='mixed\"\r\n"},
-      {"blanks", "  \t[ CURRENT OPENED FILES ]  \r\n\r\n\r\n  OpenNum  =  3  \r\n\t0 = /C/a b.pdf? \t\r\n"
-                 "\x1a 1=\v/C/c.pdf\f\r\n   \r\n2=\r\n= lost\r\n"},
-      {"overlong values", "[CURRENT OPENED FILES]\r\nOpenNum=1234567890123\r\nActiveArticleIndex=\"123456789\"\r\n"
-                          "0=" + big + "\r\n1=\"" + std::string(1022, 'q') + "\"\r\n2=\"" + std::string(1023, 'q') +
-                          "\"\r\n3=\"" + std::string(1024, 'q') + "\"\r\n4=" + std::string(1023, 'e') + "\r\n"},
-      {"quoted numbers at the cut", "[CURRENT OPENED FILES]\r\nOpenNum=\"12345678\"\r\nActiveArticleIndex='1234567'\r\n"},
+      {"quotes",
+       "[CURRENT OPENED FILES]\r\nOpenNum=\"3\"\r\nActiveArticleIndex='1'\r\n0=\"/C/q.pdf?\"\r\n"
+       "1='/C/s.pdf'\r\n2=\"open\r\n3=\"\"\r\n4='mixed\"\r\n"},
+      {"blanks",
+       "  \t[ CURRENT OPENED FILES ]  \r\n\r\n\r\n  OpenNum  =  3  \r\n\t0 = /C/a b.pdf? \t\r\n"
+       "\x1a 1=\v/C/c.pdf\f\r\n   \r\n2=\r\n= lost\r\n"},
+      {"overlong values",
+       "[CURRENT OPENED FILES]\r\nOpenNum=1234567890123\r\nActiveArticleIndex=\"123456789\"\r\n"
+       "0=" +
+           big + "\r\n1=\"" + std::string(1022, 'q') + "\"\r\n2=\"" + std::string(1023, 'q') + "\"\r\n3=\"" +
+           std::string(1024, 'q') + "\"\r\n4=" + std::string(1023, 'e') + "\r\n"},
+      {"quoted numbers at the cut",
+       "[CURRENT OPENED FILES]\r\nOpenNum=\"12345678\"\r\nActiveArticleIndex='1234567'\r\n"},
       {"CR line ends", Project("[X]", 2, 20, "\r") + Project("[CURRENT OPENED FILES]", 3, 20, "\r")},
       {"LF line ends", Project("[CURRENT OPENED FILES]", 3, 20, "\n") + "[Y]\n0=other\n"},
       {"text after the header", "[CURRENT OPENED FILES] written by hand\r\nOpenNum=2\r\n0=/C/a.pdf?\r\n[Z]\r\n1=z\r\n"},
@@ -108,8 +113,14 @@ TEST(DefaultSectionDifferential, HandDamagedFiles) {
 // Files made of sections in random order, some of them the default section
 // in other case or with other blanks, with lines of every ending.
 TEST(DefaultSectionDifferential, GeneratedFiles) {
-  const std::vector<std::string> headers = {"[CURRENT OPENED FILES]", "[current opened files]", " [ CURRENT OPENED FILES ]",
-                                            "[CURRENT OPENED FILES]tail", "[PROJECT_NAME]", "[Other]", "[]", "[CURRENT"};
+  const std::vector<std::string> headers = {"[CURRENT OPENED FILES]",
+                                            "[current opened files]",
+                                            " [ CURRENT OPENED FILES ]",
+                                            "[CURRENT OPENED FILES]tail",
+                                            "[PROJECT_NAME]",
+                                            "[Other]",
+                                            "[]",
+                                            "[CURRENT"};
   const std::vector<std::string> ends = {"\r\n", "\n", "\r", "\r\n\r\n"};
   const ScratchFile file;
   for (unsigned seed = 1; seed <= 60; ++seed) {
@@ -120,7 +131,8 @@ TEST(DefaultSectionDifferential, GeneratedFiles) {
       const std::string& header = headers[random() % headers.size()];
       const int entries = static_cast<int>(random() % 12);
       text += Project(header, entries, random() % 1200, ends[random() % ends.size()].c_str());
-      if (random() % 3 == 0) text += "0=\"quoted " + std::to_string(seed) + "\"\r\nOPENNUM=" + std::to_string(s) + "\r\n";
+      if (random() % 3 == 0)
+        text += "0=\"quoted " + std::to_string(seed) + "\"\r\nOPENNUM=" + std::to_string(s) + "\r\n";
     }
     Write(file, text);
     ExpectSameValues(file.path(), 12, "seed " + std::to_string(seed));
