@@ -97,15 +97,3 @@ TEST(FirstSectionText, AStartOfTheTextGivesTheSameSectionOnceItEndsThere) {
     }
   }
 }
-
-TEST(FirstSectionText, StopsAtTheNextHeader) {
-  const std::string text = "k=0\r\n[A]\r\nx=1\r\n[ a ]\r\nx=2\r\n  [B]tail\r\ny=3";
-  const struct {
-    const char* name;
-    std::optional<std::string_view> part;
-  } cases[] = {
-      {"A", "[A]\r\nx=1\r\n"}, {" a", "[A]\r\nx=1\r\n"}, {"B", "  [B]tail\r\ny=3"},
-      {"", "k=0\r\n"},         {"C", std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FirstSectionText(text, c.name), c.part) << c.name;
-}
