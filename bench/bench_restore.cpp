@@ -90,6 +90,7 @@ using Seconds = std::chrono::duration<double>;
 using Ticks = std::uint64_t;
 Ticks hostOpenTime = 0;
 Ticks hostOtherTime = 0;
+Ticks hostFrameTime = 0;  // the exception frames, a part of the other operations
 
 double TicksPerSecond() {
   const Ticks ticks = __rdtsc();
@@ -130,8 +131,8 @@ void TimeHostOperations(standin::HostTables& tables) {
   Timed<AVDocOpenFromFileSEL, AVDocOpenFromFileSELPROTO>::Install(view, hostOpenTime);
   // Every wrapper of the plug-in brackets its call with the host's frame
   // operations; in the stand-in they are logged like any other operation.
-  Timed<ASPushExceptionFrameSEL, ASPushExceptionFrameSELPROTO>::Install(core, hostOtherTime);
-  Timed<ASPopExceptionFrameSEL, ASPopExceptionFrameSELPROTO>::Install(core, hostOtherTime);
+  Timed<ASPushExceptionFrameSEL, ASPushExceptionFrameSELPROTO>::Install(core, hostFrameTime);
+  Timed<ASPopExceptionFrameSEL, ASPopExceptionFrameSELPROTO>::Install(core, hostFrameTime);
   Timed<ASGetDefaultFileSysSEL, ASGetDefaultFileSysSELPROTO>::Install(support, hostOtherTime);
   Timed<ASFileSysPathFromDIPathSEL, ASFileSysPathFromDIPathSELPROTO>::Install(support, hostOtherTime);
   Timed<PDDocGetNumPagesSEL, PDDocGetNumPagesSELPROTO>::Install(model, hostOtherTime);
@@ -205,7 +206,10 @@ int main(int argc, char** argv) {
 
   // Cold: the profile functions cache a file once read; at start-up the
   // first read of the project file loads it whole. Each cold run starts with
-  // the cache dropped.
+  // that cache dropped. The restore keeps no copy of its own and reads the
+  // file afresh each time, so its cold and warm runs differ only in what the
+  // run before left in memory (the system's own file cache is warm in both:
+  // the file was just written).
   auto dropCache = [&file] { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()); };
   auto closeAll = [&story] {
     for (AVDoc doc : story.OpenDocuments()) story.Close(doc);
@@ -213,25 +217,28 @@ int main(int argc, char** argv) {
   };
   // The plug-in's own time of one restore: the total without host operations.
   const double ticksPerSecond = TicksPerSecond();
-  auto restore = [&story, ticksPerSecond](double& hostOpening, double& hostOther) {
-    hostOpenTime = hostOtherTime = 0;
+  double frames = 0;
+  auto restore = [&story, ticksPerSecond, &frames](double& hostOpening, double& hostOther) {
+    hostOpenTime = hostOtherTime = hostFrameTime = 0;
     const auto start = Clock::now();
     const auto answer = story.Host().CallPlugIn("RestoreOpenFiles", {}, &HostEntry<RestoreOpenFiles>::Call);
     const double total = Seconds(Clock::now() - start).count();
     if (answer.raised) std::printf("warning: the restore raised %x\n", static_cast<unsigned>(answer.code));
     hostOpening = static_cast<double>(hostOpenTime) / ticksPerSecond;
-    hostOther = static_cast<double>(hostOtherTime) / ticksPerSecond;
+    frames = static_cast<double>(hostFrameTime) / ticksPerSecond;
+    hostOther = static_cast<double>(hostOtherTime) / ticksPerSecond + frames;
     return total - hostOpening - hostOther;
   };
 
-  std::vector<double> coldBaseline, coldPlugIn, baseline, plugIn, hostOpening, hostOther;
+  std::vector<double> coldBaseline, coldPlugIn, baseline, plugIn, hostOpening, hostOther, hostFrames, coldHostOther;
   double opening = 0, other = 0;
-  for (int round = 0; round < std::max(1, rounds / 3); ++round) {
+  for (int round = 0; round < std::max(1, rounds / 2); ++round) {
     closeAll();
     dropCache();
     coldBaseline.push_back(ReadValuesOneByOne(file));
     dropCache();
     coldPlugIn.push_back(restore(opening, other));
+    coldHostOther.push_back(other);
   }
   std::size_t opened = 0;
   for (int round = 0; round < rounds; ++round) {
@@ -240,23 +247,28 @@ int main(int argc, char** argv) {
     plugIn.push_back(restore(opening, other));
     hostOpening.push_back(opening);
     hostOther.push_back(other);
+    hostFrames.push_back(frames);
     opened = story.OpenDocuments().size();
   }
   closeAll();
   story.Unload();
 
+  const double coldBase = Median(coldBaseline), coldOwn = Median(coldPlugIn);
   const double base = Median(baseline), own = Median(plugIn), ownWithHost = own + Median(hostOther);
   std::printf("documents opened per restore: %zu\n", opened);
-  std::printf("cold (file not cached), median of %zu rounds:\n", coldPlugIn.size());
-  std::printf("  baseline, 256 GetPrivateProfileStringA calls: %.4f s\n", Median(coldBaseline));
-  std::printf("  restore, the plug-in's own cost:              %.4f s (ratio %.2f)\n", Median(coldPlugIn),
-              Median(coldPlugIn) / Median(coldBaseline));
+  std::printf("cold (profile cache dropped), median of %zu rounds:\n", coldPlugIn.size());
+  std::printf("  baseline, 256 GetPrivateProfileStringA calls: %.4f s\n", coldBase);
+  std::printf("  restore, the plug-in's own cost:              %.4f s (ratio %.3f)\n", coldOwn, coldOwn / coldBase);
+  std::printf("  ... with the host's other operations:        %.4f s (ratio %.3f)\n", coldOwn + Median(coldHostOther),
+              (coldOwn + Median(coldHostOther)) / coldBase);
   std::printf("warm (file cached), median of %d rounds:\n", rounds);
   std::printf("  baseline, 256 GetPrivateProfileStringA calls: %.4f s\n", base);
-  std::printf("  restore, the plug-in's own cost:              %.4f s (ratio %.2f)\n", own, own / base);
-  std::printf("  ... with the host's other operations:        %.4f s (ratio %.2f)\n", ownWithHost, ownWithHost / base);
+  std::printf("  restore, the plug-in's own cost:              %.4f s (ratio %.3f)\n", own, own / base);
+  std::printf("  ... with the host's other operations:        %.4f s (ratio %.3f)\n", ownWithHost, ownWithHost / base);
+  std::printf("      of which the host's exception frames:  %.4f s\n", Median(hostFrames));
   std::printf("  the host opening the documents:               %.4f s (not counted)\n", Median(hostOpening));
-  std::printf("goal, warm: ratio <= 1 and under 0.3 s: %s\n", own <= base && own < 0.3 ? "met" : "NOT met");
+  const bool met = coldOwn <= coldBase && own <= base && std::max(coldOwn, own) < 0.3;
+  std::printf("goal, cold and warm: ratio <= 1 and under 0.3 s: %s\n", met ? "met" : "NOT met");
 
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
   DeleteFileA(file.c_str());

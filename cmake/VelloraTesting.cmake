@@ -17,6 +17,18 @@ if(WIN32)
     ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
 endif()
 
+# Wine's prefix for a Windows test; SERIAL ones run alone.
+function(vellora_test_properties name serial)
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES
+      FIXTURES_REQUIRED wine_prefix
+      ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
+  endif()
+  if(serial)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vellora_prefix_desktop)
+  endif()
+endfunction()
+
 # vellora_add_test(<name> SOURCES ... [LIBS ...] [SERIAL] [ARGS ...])
 #   One test program, one CTest test that runs all its cases. In the Windows
 #   build it runs under Wine. SERIAL: the program opens windows or touches
@@ -27,26 +39,5 @@ function(vellora_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 ${T_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT 900)
-  if(WIN32)
-    set_tests_properties(${name} PROPERTIES
-      FIXTURES_REQUIRED wine_prefix
-      ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
-  endif()
-  if(T_SERIAL)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vellora_prefix_desktop)
-  endif()
-endfunction()
-
-# vellora_add_wine_command(<name> COMMAND ...): a non-gtest check run as a test.
-function(vellora_add_wine_command name)
-  cmake_parse_arguments(T "SERIAL" "" "COMMAND" ${ARGN})
-  add_test(NAME ${name} COMMAND ${T_COMMAND})
-  if(WIN32)
-    set_tests_properties(${name} PROPERTIES
-      FIXTURES_REQUIRED wine_prefix
-      ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
-  endif()
-  if(T_SERIAL)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vellora_prefix_desktop)
-  endif()
+  vellora_test_properties(${name} "${T_SERIAL}")
 endfunction()

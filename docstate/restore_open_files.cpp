@@ -1,17 +1,15 @@
 #include "docstate/restore_open_files.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "docstate/activate_document.h"
 #include "docstate/open_with_state.h"
 #include "docstate/state_value.h"
+#include "projects/ini_section_file.h"
 #include "projects/project_file_path.h"
 
 namespace {
@@ -30,12 +28,10 @@ constexpr std::size_t kMaxPathLength = 1023;
 // "OpenNum" must not keep start-up reading up to a billion missing keys.
 constexpr std::int32_t kMaxRestoredEntries = 256;
 
-// The value of `key`, or an empty text when the key (or the file) is missing.
-std::string ReadValue(const char* key, std::size_t bufferSize, const std::string& file) {
-  std::vector<char> buffer(bufferSize, '\0');
-  const DWORD length = GetPrivateProfileStringA(kDefaultProjectSection, key, "", buffer.data(),
-                                                static_cast<DWORD>(buffer.size()), file.c_str());
-  return std::string(buffer.data(), std::min<std::size_t>(length, bufferSize - 1));
+// The value of `key` as GetPrivateProfileStringA leaves it in a buffer of
+// bufferSize bytes; an empty text when the key (or the section) is missing.
+std::string ReadValue(const IniDocument& section, const char* key, std::size_t bufferSize) {
+  return section.ReadString(kDefaultProjectSection, key, bufferSize);
 }
 
 }  // namespace
@@ -54,18 +50,23 @@ void RestoreOpenFiles() {
   const std::string file = ProjectFilePath();
   if (file.empty()) return;
 
+  // The profile functions read only the first section of the name: reading
+  // the file up to its end gives the same values without reading the other
+  // projects, and the file once instead of once per key.
+  const IniDocument section = ReadFirstIniSection(file, kDefaultProjectSection);
+
   std::int32_t opened = 0;
-  const std::string openNum = ReadValue(kOpenNumKey, kNumberBufferSize, file);
+  const std::string openNum = ReadValue(section, kOpenNumKey, kNumberBufferSize);
   if (!openNum.empty()) {
     const std::int32_t count = std::min(ReadInteger(openNum).value_or(0), kMaxRestoredEntries);
     for (std::int32_t i = 0; i < count; ++i) {
-      const std::string entry = ReadValue(std::to_string(i).c_str(), kEntryBufferSize, file);
+      const std::string entry = ReadValue(section, std::to_string(i).c_str(), kEntryBufferSize);
       if (entry.empty()) continue;
       if (OpenEntry(entry)) ++opened;
     }
   }
 
-  const std::string active = ReadValue(kActiveIndexKey, kNumberBufferSize, file);
+  const std::string active = ReadValue(section, kActiveIndexKey, kNumberBufferSize);
   if (active.empty()) return;
   const std::optional<std::int32_t> index = ReadInteger(active);
   if (index && *index < opened) ActivateNthDocument(*index);

@@ -6,9 +6,23 @@
 // its code, anything else becomes kErrUnknown.
 #pragma once
 
+#include <optional>
 #include <type_traits>
 
 #include "host/host_call.h"
+
+// Runs `attempt`; the error code of whatever escaped it, if anything did.
+template <typename Attempt>
+std::optional<ASErrorCode> EscapedError(const Attempt& attempt) {
+  try {
+    attempt();
+  } catch (const HostError& error) {
+    return error.code();
+  } catch (...) {
+    return kErrUnknown;
+  }
+  return std::nullopt;
+}
 
 template <auto Fn>
 struct HostEntry;
@@ -16,31 +30,13 @@ struct HostEntry;
 template <typename R, typename... A, R (*Fn)(A...)>
 struct HostEntry<Fn> {
   static R HOSTCALL Call(A... args) {
-    bool failed = false;
-    ASErrorCode code = 0;
     if constexpr (std::is_void_v<R>) {
-      try {
-        Fn(args...);
-      } catch (const HostError& error) {
-        failed = true;
-        code = error.code();
-      } catch (...) {
-        failed = true;
-        code = kErrUnknown;
-      }
-      if (failed) RaiseToHost(code);
+      const std::optional<ASErrorCode> error = EscapedError([&] { Fn(args...); });
+      if (error) RaiseToHost(*error);
     } else {
       R result{};
-      try {
-        result = Fn(args...);
-      } catch (const HostError& error) {
-        failed = true;
-        code = error.code();
-      } catch (...) {
-        failed = true;
-        code = kErrUnknown;
-      }
-      if (failed) RaiseToHost(code);
+      const std::optional<ASErrorCode> error = EscapedError([&] { result = Fn(args...); });
+      if (error) RaiseToHost(*error);
       return result;
     }
   }

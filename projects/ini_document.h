@@ -227,3 +227,14 @@ class IniDocument {
   // Position of the section the last lookup found.
   mutable std::size_t last_found_ = static_cast<std::size_t>(-1);
 };
+
+// The text of the first section named `section` (compared as lookups compare
+// names) in an INI text: from the start of its header line up to the start of
+// the next header line, or to the end of the text. Nothing when no section
+// has that name; for an empty name, the unnamed first section (the text
+// before the first header). IniDocument::Parse of that text reads every key
+// of the section exactly as IniDocument::Parse of the whole text does, and
+// the scan stops at the end of the section. Given only the start of a text,
+// cut after a line break, a result that ends before the end of that start is
+// the one the whole text gives.
+std::optional<std::string_view> FirstSectionText(std::string_view text, std::string_view section);

@@ -184,6 +184,19 @@ TEST_F(RestoreStory, SectionsThatOpenNothing) {
   }
 }
 
+// A project file held open by another program without sharing reads as an
+// absent one; once free, the same file restores.
+TEST_F(RestoreStory, ALockedProjectFileOpensNothing) {
+  WriteSection({{"ActiveArticleIndex", "0"}, {"OpenNum", "1"}, {"0", Pdf("a.pdf", 2) + "?"}});
+  HANDLE lock = CreateFileA(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(Restore().raised);
+  EXPECT_TRUE(story_.OpenDocuments().empty());
+  CloseHandle(lock);
+  EXPECT_FALSE(Restore().raised);
+  EXPECT_EQ(story_.OpenDocuments().size(), 1u);
+}
+
 TEST_F(RestoreStory, MissingOrUnreadableFilesAreSkippedAndTheOthersStillOpen) {
   const std::string a = Pdf("a.pdf", 2), c = Pdf("c.pdf", 2);
   WriteSection({
