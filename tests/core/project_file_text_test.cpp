@@ -73,7 +73,7 @@ TEST(ProjectFileText, DefaultOnlyStore) {
 
 TEST(ProjectFileText, SavedProjectsLoadBackTheSame) {
   const std::vector<Project> projects = {
-      {"12/4/2026 Project1", 1, {{"/D/Docs/Guide.pdf", kState}, {"/D/Docs/Spec.pdf", ""}}},
+      {"12/4/2026 Project1", 1, {{"/D/Docs/Guide.pdf", kState}, {"/D/Docs/Notes.pdf", ""}}},
       {"Manuals", -1, {}},
       {"odd \"name\" = a?b", 0, {{"/D/a b/c.pdf", kState + "&ACTIVE=TRUE"}}},
   };

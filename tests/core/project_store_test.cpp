@@ -11,15 +11,15 @@
 
 namespace {
 
-struct ProjectSpec {
+struct ProjectContents {
   std::string name;
   std::vector<std::string> paths;
   std::int32_t active = -1;
 };
 
-ProjectStore MakeStore(const std::vector<ProjectSpec>& projects) {
+ProjectStore MakeStore(const std::vector<ProjectContents>& projects) {
   ProjectStore store;
-  for (const ProjectSpec& p : projects) {
+  for (const ProjectContents& p : projects) {
     const std::int32_t index = store.AddProject(p.name);
     for (const std::string& path : p.paths) store.AddFile(path, "state of " + path, index);
     store.SetActiveIndex(p.name, p.active);
@@ -64,7 +64,7 @@ TEST(ProjectStore, NamesIgnoreLetterCase) {
       {[](ProjectStore& s) { return s.FindProject("mAnUaLs"); }, 1, "Default|Manuals"},
       {[](ProjectStore& s) { return s.FindProject("Manual"); }, -1, "Default|Manuals"},
       {[](ProjectStore& s) { return s.AddProject("MANUALS"); }, 1, "Default|Manuals"},
-      {[](ProjectStore& s) { return s.AddProject("Specs"); }, 2, "Default|Manuals|Specs"},
+      {[](ProjectStore& s) { return s.AddProject("Sheets"); }, 2, "Default|Manuals|Sheets"},
       {[](ProjectStore& s) { return s.AddProject("MANUALS\xc9"); }, 2, "Default|Manuals|MANUALS\xc9"},
       {[](ProjectStore& s) { return s.RenameProject(1, "manuals"); }, 1, "Default|Manuals"},
       {[](ProjectStore& s) { return s.RenameProject(1, "DEFAULT"); }, 0, "Default|Manuals"},
