@@ -10,30 +10,17 @@
 #endif
 
 #include "projects/ini_normal_form.h"
+#include "projects/ini_text_rules.h"
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-bool IsIniSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1A';
-}
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-std::string_view TrimLeft(std::string_view s) {
-  while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
-  return s;
-}
-
-std::string_view TrimRight(std::string_view s) {
-  while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
-
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+using ini_text::FoldAscii;
+using ini_text::IsIniSpace;
+using ini_text::IsLineBreak;
+using ini_text::kUtf8Bom;
+using ini_text::Trim;
+using ini_text::TrimLeft;
+using ini_text::TrimRight;
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
@@ -131,11 +118,7 @@ std::size_t IniDocument::FoldedHash::operator()(std::string_view s) const {
 }
 
 bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return true;
+  return ini_text::EqualFolded(a, b);
 }
 
 IniDocument::IniDocument() { AppendSection(std::string_view()); }

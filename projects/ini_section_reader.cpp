@@ -5,37 +5,21 @@
 #include <string_view>
 
 #include "projects/ini_document.h"
+#include "projects/ini_text_rules.h"
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-bool IsIniSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1A';
-}
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
+using ini_text::EqualFolded;
+using ini_text::IsIniSpace;
+using ini_text::IsLineBreak;
+using ini_text::kUtf8Bom;
+using ini_text::Trim;
 
 std::string_view CutAtNul(std::string_view s) {
   const std::size_t nul = s.find('\0');
   return nul == std::string_view::npos ? s : s.substr(0, nul);
 }
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return true;
-}
 
 // The name of the section a line starts: it begins with "[" (after leading
 // whitespace) and holds a "]"; the name runs to the last "]", trimmed and cut
