@@ -6,7 +6,8 @@ import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# The standard 16-colour palette (B, G, R order as the file stores it).
+# The standard 16-colour palette, each entry in the file's order: blue,
+# green, red.
 PALETTE16 = [
     (0, 0, 0), (0, 0, 128), (0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
     (192, 192, 192), (128, 128, 128), (0, 0, 255), (0, 255, 0), (0, 255, 255), (255, 0, 0),
@@ -27,7 +28,7 @@ def write_bmp4(path, rows):
             line.append(hi << 4 | lo)
         line.extend(b"\0" * (stride - len(line)))
         pixels.extend(line)
-    palette = b"".join(bytes((b, g, r, 0)) for (r, g, b) in [(c[2], c[1], c[0]) for c in PALETTE16])
+    palette = b"".join(bytes((*entry, 0)) for entry in PALETTE16)
     offset = 14 + 40 + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
@@ -36,26 +37,26 @@ def write_bmp4(path, rows):
 
 
 # Tool bar button: a yellow folder holding a red-bookmarked document,
-# 20 x 20 on the button face grey (7). 0 black, 8 dark grey, E yellow,
-# 6 olive, F white, C red.
+# 20 x 20 on the button face grey (7). Indexes of the standard palette:
+# 0 black, 3 olive, 7 silver, 8 grey, 9 red, B yellow, F white.
 MANAGER_BUTTON = [
     "77777777777777777777",
     "77777777777777777777",
     "77777777FFFFFFF77777",
     "77777777F00000F77777",
-    "77777777FFFFFFFC7777",
-    "77777777F00000FC7777",
-    "7788888FFFFFFFFC7777",
-    "78EEEEE8F00000F77777",
-    "8EEEEEEE8888888887777",
-    "8EEEEEEEEEEEEEEEE8777",
-    "8E666666666666666E877",
-    "8E6EEEEEEEEEEEEEE6877",
-    "8E6EEEEEEEEEEEEEE6877",
-    "8E6EEEEEEEEEEEEEE6877",
-    "8E6EEEEEEEEEEEEEE6877",
-    "8E6EEEEEEEEEEEEEE6877",
-    "8E6666666666666666877",
+    "77777777FFFFFFF97777",
+    "77777777F00000F97777",
+    "7788888FFFFFFFF97777",
+    "78BBBBB8F00000F77777",
+    "8BBBBBBB8888888887777",
+    "8BBBBBBBBBBBBBBBB8777",
+    "8B333333333333333B877",
+    "8B3BBBBBBBBBBBBBB3877",
+    "8B3BBBBBBBBBBBBBB3877",
+    "8B3BBBBBBBBBBBBBB3877",
+    "8B3BBBBBBBBBBBBBB3877",
+    "8B3BBBBBBBBBBBBBB3877",
+    "8B3333333333333333877",
     "78888888888888888877",
     "77777777777777777777",
     "77777777777777777777",
