@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "projects/file_handle.h"
+#include "host/scoped_handle.h"
 #include "projects/project_file.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"

@@ -24,7 +24,7 @@
 #include "docstate/restore_open_files.h"
 #include "docstate/view_state.h"
 #include "host/host_entry.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "projects/project_file_path.h"
 #include "standin/di_path.h"
 #include "standin/host_story.h"

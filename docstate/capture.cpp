@@ -10,7 +10,7 @@
 #include "host/host_entry.h"
 #include "host/host_operations.h"
 #include "projects/project_limits.h"
-#include "projects/the_project_store.h"
+#include "projects/project_store.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ ASBool CaptureDocument(AVDoc doc, void* clientData) {
   ViewState state = ReadViewState(doc, view);
   state.active = context.activePath != nullptr && path.Equals(*context.activePath);
   if (path) {
-    ProjectStore& store = TheProjectStore();
+    ProjectStore& store = *context.store;
     store.AddFileToProject(path.get(), BuildViewStateString(state), kDefaultProjectName);
     if (state.active) {
       context.activeIndex = context.position;
@@ -65,14 +65,14 @@ ASBool CaptureDocument(AVDoc doc, void* clientData) {
   return kHostTrue;
 }
 
-void CaptureOpenDocuments() {
+void CaptureOpenDocuments(ProjectStore& store) {
   HostText activePath;
   if (const AVDoc active = host::AVAppGetActiveDoc()) activePath = DocumentPathText(active);
 
   CaptureContext context;
   context.activePath = &activePath;
+  context.store = &store;
 
-  ProjectStore& store = TheProjectStore();
   store.ClearAll();
   store.AddProject(kDefaultProjectName);
 

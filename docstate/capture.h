@@ -8,6 +8,8 @@
 #include "host/host_interface.h"
 #include "host/host_text.h"
 
+class ProjectStore;
+
 // Handed through the host's document enumeration.
 struct CaptureContext {
   std::int32_t activeIndex = 0;  // position of the document found to be the active one
@@ -18,10 +20,11 @@ struct CaptureContext {
   // position in the host's menu.
   std::int32_t activeEntry = 0;
   const HostText* activePath = nullptr;  // path text of the host's active document; none when empty
+  ProjectStore* store = nullptr;         // where the default project is rebuilt
 };
 
 // Empties the project store and rebuilds project 0 from the open documents.
-void CaptureOpenDocuments();
+void CaptureOpenDocuments(ProjectStore& store);
 
 // The enumeration callback: records one document; always goes on.
 ASBool CaptureDocument(AVDoc doc, void* context);

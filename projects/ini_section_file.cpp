@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "projects/file_handle.h"
+#include "host/scoped_handle.h"
 
 namespace {
 

@@ -4,12 +4,11 @@
 
 #include <utility>
 
-#include "projects/file_handle.h"
+#include "host/scoped_handle.h"
 #include "projects/ini_document.h"
 #include "projects/project_file_path.h"
 #include "projects/project_file_text.h"
 #include "projects/project_store.h"
-#include "projects/the_project_store.h"
 #include "projects/whole_file.h"
 
 namespace {
@@ -39,6 +38,6 @@ int LoadProjectFile(ProjectStore& store, const std::string& path) {
   return 1;
 }
 
-void SaveProjects() { SaveProjectFile(TheProjectStore(), ProjectFilePath()); }
+void SaveProjects(const ProjectStore& store) { SaveProjectFile(store, ProjectFilePath()); }
 
-void LoadProjects() { LoadProjectFile(TheProjectStore(), ProjectFilePath()); }
+void LoadProjects(ProjectStore& store) { LoadProjectFile(store, ProjectFilePath()); }

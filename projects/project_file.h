@@ -19,7 +19,7 @@ int SaveProjectFile(const ProjectStore& store, const std::string& path);
 // Always 1.
 int LoadProjectFile(ProjectStore& store, const std::string& path);
 
-// What the plug-in calls: the one store and ProjectFilePath(); the results
-// are not used.
-void SaveProjects();
-void LoadProjects();
+// What the plug-in calls: the store and ProjectFilePath(); the results are
+// not used.
+void SaveProjects(const ProjectStore& store);
+void LoadProjects(ProjectStore& store);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "projects/file_handle.h"
+#include "host/scoped_handle.h"
 
 namespace {
 
@@ -63,12 +63,12 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     case WriteResult::kStopped:  // a simulated crash leaves everything as it is
       return false;
     case WriteResult::kFailed:
-      file.Close();
+      file.reset();
       DeleteFileA(temporary.c_str());
       return false;
   }
   const bool flushed = FlushFileBuffers(file.get());
-  file.Close();
+  file.reset();
   if (!flushed || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temporary.c_str());
     return false;

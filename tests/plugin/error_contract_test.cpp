@@ -9,7 +9,7 @@
 #include "host/host_api.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "host/protected_call.h"
 #include "standin/standin_host.h"
 

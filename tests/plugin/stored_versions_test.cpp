@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/host_api.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "standin/standin_host.h"
 
 namespace {

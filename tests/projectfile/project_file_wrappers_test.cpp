@@ -7,7 +7,7 @@
 #include "projects/project_file.h"
 #include "projects/project_file_path.h"
 #include "projects/project_limits.h"
-#include "projects/the_project_store.h"
+#include "plugin/the_project_store.h"
 #include "projects/whole_file.h"
 
 TEST(ProjectFileWrappers, SaveAndLoadTheOneStoreInTheSystemDirectory) {
@@ -18,11 +18,11 @@ TEST(ProjectFileWrappers, SaveAndLoadTheOneStoreInTheSystemDirectory) {
   store.AddProject(kDefaultProjectName);
   store.AddProject("Wrapper test");
   store.AddFile("/D/w.pdf", "PAGE=3", 1);
-  SaveProjects();
+  SaveProjects(store);
 
   store.ClearAll();
   store.AddProject(kDefaultProjectName);
-  LoadProjects();
+  LoadProjects(store);
   ASSERT_EQ(store.ProjectCount(), 2);
   EXPECT_EQ(store.Name(1), "Wrapper test");
   ASSERT_EQ(store.Files(1).Count(), 1);

@@ -12,7 +12,7 @@
 #include "docstate/open_with_state.h"
 #include "docstate/restore_open_files.h"
 #include "host/host_entry.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "projects/project_file_path.h"
 #include "standin/di_path.h"
 #include "standin/host_story.h"

@@ -4,7 +4,7 @@
 
 #include "host/host_entry.h"
 #include "host/host_operations.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "standin/standin_host.h"
 
 namespace {

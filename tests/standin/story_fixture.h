@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/host_error.h"
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 #include "standin/host_story.h"
 #include "standin/sample_pdf.h"
 

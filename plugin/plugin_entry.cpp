@@ -1,11 +1,11 @@
-#include "host/plugin_entry.h"
+#include "plugin/plugin_entry.h"
 
 #include <algorithm>
 
 #include "host/host_api.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
-#include "host/plugin_hooks.h"
+#include "plugin/plugin_hooks.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/plugin_hooks.h"
+#include "plugin/plugin_hooks.h"
 
 #include <utility>
 
@@ -9,6 +9,7 @@
 #include "host/host_entry.h"
 #include "host/host_operations.h"
 #include "host/protected_call.h"
+#include "plugin/the_project_store.h"
 #include "projects/project_file.h"
 #include "res/resource_ids.h"
 
@@ -67,9 +68,10 @@ ASBool CanQuitHook() {
   if (!quitHandled) {
     // Errors here go back to the host and leave quitHandled false, so the
     // next quit request tries again.
-    CaptureOpenDocuments();
-    LoadProjects();
-    SaveProjects();
+    ProjectStore& store = TheProjectStore();
+    CaptureOpenDocuments(store);
+    LoadProjects(store);
+    SaveProjects(store);
     quitHandled = true;
   }
   ASBool mayQuit = kHostFalse;

@@ -1,4 +1,4 @@
-#include "projects/the_project_store.h"
+#include "plugin/the_project_store.h"
 
 namespace {
 

@@ -1,0 +1,64 @@
+// Owners of handles: each gives its handle back with the right call when the
+// owner goes, on every path (inside the plug-in a host error is an exception,
+// so "every path" includes a raise). One template, one traits struct per kind
+// of handle; a feature that needs a new kind adds its traits here.
+//
+// A traits struct names the handle type, the value meaning "none", and how a
+// handle is given back. Close must not throw: a host that refuses to take a
+// handle back cannot be answered from a destructor.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename Traits>
+class Scoped {
+ public:
+  using Handle = typename Traits::Handle;
+
+  Scoped() = default;
+  explicit Scoped(Handle handle) : handle_(handle) {}
+  Scoped(const Scoped&) = delete;
+  Scoped& operator=(const Scoped&) = delete;
+  Scoped(Scoped&& other) noexcept : handle_(other.release()) {}
+  Scoped& operator=(Scoped&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  ~Scoped() { reset(); }
+
+  Handle get() const { return handle_; }
+  bool valid() const { return Traits::IsValid(handle_); }
+  explicit operator bool() const { return valid(); }
+
+  // Gives up ownership without closing.
+  Handle release() { return std::exchange(handle_, Traits::None()); }
+  // Closes what is held (if anything) and takes `handle`.
+  void reset(Handle handle = Traits::None()) {
+    const Handle old = std::exchange(handle_, handle);
+    if (Traits::IsValid(old)) Traits::Close(old);
+  }
+
+ private:
+  Handle handle_ = Traits::None();
+};
+
+// Most handles use a null pointer for "none".
+template <typename H>
+struct NullIsNone {
+  using Handle = H;
+  static Handle None() { return Handle{}; }
+  static bool IsValid(Handle handle) { return handle != Handle{}; }
+};
+
+// --- Win32 ------------------------------------------------------------------------
+
+// A kernel file handle; CreateFileA reports failure as INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+  using Handle = HANDLE;
+  static Handle None() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle handle) { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
+  static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+using FileHandle = Scoped<FileHandleTraits>;
