@@ -95,6 +95,7 @@ TEST(Installer, InstallsMovesAndUninstallsKeepingTheProjectFile) {
   ASSERT_EQ(RunToEnd(setup + first), 0u);
   const std::string installPath = MachineValue(kSettingsKey, "InstallPath");
   ASSERT_NE(installPath, kMissing);
+  EXPECT_EQ(MachineValue(kUninstallKey, "DisplayName"), "Vellora v1.51");
   EXPECT_EQ(Contents(installPath + "\\VELLORA.CHM"), Contents(standin::WinePathFromLinux(VELLORA_HELP_FILE)));
   EXPECT_EQ(Contents(first + "\\Vellora.api"), Contents(standin::WinePathFromLinux(VELLORA_RELEASE_PLUGIN)));
 
