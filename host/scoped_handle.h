@@ -62,3 +62,10 @@ struct FileHandleTraits {
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 using FileHandle = Scoped<FileHandleTraits>;
+
+// Any other kernel object given back with CloseHandle (process, thread, job,
+// completion port); null means none.
+struct KernelHandleTraits : NullIsNone<HANDLE> {
+  static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+using KernelHandle = Scoped<KernelHandleTraits>;

@@ -13,3 +13,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+# What ships: the help compiler (fp-utils) and the installer builder (nsis).
+# Should one fail to install, the build goes on and says what it skips.
+optional=()
+for p in fp-utils nsis; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || optional+=("$p")
+done
+if [ ${#optional[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  [ ${#missing[@]} -gt 0 ] || apt-get update -qq || true
+  for p in "${optional[@]}"; do
+    echo "== Installing: $p"
+    apt-get install -y -qq --no-install-recommends "$p" >/dev/null ||
+      echo "== Could not install $p: the build skips what needs it (see its warnings)" >&2
+  done
+fi
