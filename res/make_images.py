@@ -62,6 +62,272 @@ MANAGER_BUTTON = [
     "77777777777777777777",
 ]
 
+
+def palette_bytes(count=16):
+    return b"".join(bytes((*entry, 0)) for entry in PALETTE16[:count])
+
+
+def write_bmp8(path, rows):
+    """A bottom-up 8-bit bitmap using the first 16 palette entries."""
+    height, width = len(rows), len(rows[0])
+    stride = ((width * 8 + 31) // 32) * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytearray(int(c, 16) for c in row)
+        line.extend(b"\0" * (stride - len(line)))
+        pixels.extend(line)
+    palette = palette_bytes()
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, 16, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + palette + pixels)
+
+
+def and_mask(rows):
+    """The transparency mask of an icon or cursor image: 1 where the row has '.'."""
+    width = len(rows[0])
+    stride = ((width + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for x, c in enumerate(row):
+            if c == ".":
+                line[x // 8] |= 0x80 >> (x % 8)
+        mask.extend(line)
+    return mask
+
+
+def icon_image4(rows):
+    """One 4-bit icon image (header, palette, colours, mask); '.' is transparent."""
+    height, width = len(rows), len(rows[0])
+    stride = ((width * 4 + 31) // 32) * 4
+    colours = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for x in range(0, width, 2):
+            hi = 0 if row[x] == "." else int(row[x], 16)
+            lo = 0 if row[x + 1] == "." else int(row[x + 1], 16)
+            line.append(hi << 4 | lo)
+        line.extend(b"\0" * (stride - len(line)))
+        colours.extend(line)
+    mask = and_mask(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 4, 0, len(colours) + len(mask), 0, 0, 16, 0)
+    return info + palette_bytes() + colours + mask
+
+
+def doubled(rows):
+    return [
+        "".join(c * 2 for c in row)
+        for row in rows for _ in range(2)
+    ]
+
+
+def write_icon(path, rows16):
+    """An icon file holding the 16 x 16 image and the same drawn at 32 x 32."""
+    images = [(16, icon_image4(rows16)), (32, icon_image4(doubled(rows16)))]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries, data = b"", b""
+    for size, image in images:
+        entries += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset + len(data))
+        data += image
+    with open(path, "wb") as f:
+        f.write(directory + entries + data)
+
+
+def write_cursor(path, rows, hot_x, hot_y):
+    """A monochrome cursor: '0' black, 'F' white, '.' transparent."""
+    height, width = len(rows), len(rows[0])
+    stride = ((width + 31) // 32) * 4
+    colours = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for x, c in enumerate(row):
+            if c == "F":
+                line[x // 8] |= 0x80 >> (x % 8)
+        colours.extend(line)
+    mask = and_mask(rows)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 1, 0, len(colours) + len(mask), 0, 0, 2, 0)
+    image = info + palette + colours + mask
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", width, height, 2, 0, hot_x, hot_y, len(image), 6 + 16)
+    with open(path, "wb") as f:
+        f.write(directory + entry + image)
+
+
+# Project list entries: folders 19 x 17 on white (F); 0 black, 3 olive,
+# 8 grey, B yellow.
+CLOSED_FOLDER = [
+    "FFFFFFFFFFFFFFFFFFF",
+    "FFFFFFFFFFFFFFFFFFF",
+    "FF000000FFFFFFFFFFF",
+    "F0BBBBBB0FFFFFFFFFF",
+    "0BBBBBBBB00000000FF",
+    "0BFFFFFFFFFFFFFB0FF",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "0BBBBBBBBBBBBBBB08F",
+    "033333333333333308F",
+    "000000000000000008F",
+    "F8888888888888888FF",
+    "FFFFFFFFFFFFFFFFFFF",
+]
+
+OPEN_FOLDER = [
+    "FFFFFFFFFFFFFFFFFFF",
+    "FF000000FFFFFFFFFFF",
+    "F0BBBBBB0FFFFFFFFFF",
+    "0BBBBBBBB0000000FFF",
+    "0BBFFFFFFFFFFFFB0FF",
+    "0BBF000000000FFB0FF",
+    "0BBFFFFFFFFFFFFB0FF",
+    "0BB0000000000000000",
+    "0BB0BBBBBBBBBBBBBB0",
+    "0B0BBBBBBBBBBBBBB0F",
+    "0B0BBBBBBBBBBBBBB0F",
+    "00BBBBBBBBBBBBBB0FF",
+    "00BBBBBBBBBBBBBB0FF",
+    "0333333333333333FFF",
+    "00000000000000000FF",
+    "F8888888888888888FF",
+    "FFFFFFFFFFFFFFFFFFF",
+]
+
+# File list rows and decorations, 16 x 16 ('.' transparent): 0 black,
+# 8 grey, 9 red, C blue, F white, B yellow, 3 olive.
+PDF_PAGE = [
+    "..00000000......",
+    "..0FFFFFF00.....",
+    "..0FFFFFF0F0....",
+    "..0FFFFFF0000...",
+    "..0FFFFFFFFF0...",
+    "..0F99999999998.",
+    "..0F9F9F99F9998.",
+    "..0F9F9F9F9F998.",
+    "..0F99999999998.",
+    "..0FFFFFFFFF0...",
+    "..0F0000000F0...",
+    "..0FFFFFFFFF0...",
+    "..0F0000000F0...",
+    "..0FFFFFFFFF0...",
+    "..00000000000...",
+    "................",
+]
+
+CHECKED_PDF_PAGE = [
+    "..00000000......",
+    "..0FFFFFF00.....",
+    "..0FFFFFF0F0....",
+    "..0FFFFFF0000...",
+    "..0FFFFFFFFF0...",
+    "..0F99999999998.",
+    "..0F9F9F99F9998.",
+    "..0F9F9F9F9F998.",
+    "..0F99999999998C",
+    "..0FFFFFFFFF0.CC",
+    "..0F0000000FCCC.",
+    "CC0FFFFFFFCCC...",
+    ".CCCF000CCCF0...",
+    "..CCCFFCCCFF0...",
+    "...CCCCC0000....",
+    "....CCC.........",
+]
+
+PROJECTS = [
+    "................",
+    "......00000.....",
+    ".....0FFFF00....",
+    ".....0F99F0F0...",
+    "..00000FFFF0000.",
+    ".0BBBB0F00FF0...",
+    "0BBBBBB00000000.",
+    "0BFFFFFFFFFFFB0.",
+    "0BBBBBBBBBBBBB08",
+    "0BBBBBBBBBBBBB08",
+    "0BBBBBBBBBBBBB08",
+    "0BBBBBBBBBBBBB08",
+    "0BBBBBBBBBBBBB08",
+    "0333333333333308",
+    "0000000000000008",
+    ".888888888888888",
+]
+
+ABOUT = [
+    "................",
+    ".....000000.....",
+    "...00CCCCCC00...",
+    "..0CCCCFFCCCC0..",
+    ".0CCCCCFFCCCCC0.",
+    ".0CCCCCCCCCCCC0.",
+    "0CCCCCFFFCCCCCC0",
+    "0CCCCCCFFCCCCCC0",
+    "0CCCCCCFFCCCCCC0",
+    "0CCCCCCFFCCCCCC0",
+    ".0CCCCCFFCCCCC0.",
+    ".0CCCCFFFFCCCC0.",
+    "..0CCCCCCCCCC0..",
+    "...00CCCCCC00...",
+    ".....000000.....",
+    "................",
+]
+
+UP_ARROW = [
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    ".......0........",
+    "......000.......",
+    ".....00000......",
+    "....0000000.....",
+    "...000000000....",
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+    "................",
+]
+
+# A pointing hand, white with a black outline, the index finger's tip at the
+# top left (the hot spot 1, 1).
+HAND = [
+    ".0000...........",
+    "0FFFF0..........",
+    "0FFFF0..........",
+    "0FFFF0..........",
+    "0FFFF0..........",
+    "0FFFF0000.......",
+    "0FFFF0FFF0000...",
+    "0FFFF0FFF0FFF00.",
+    "0FFFF0FFF0FFF0F0",
+    "0FFFFFFFFFFFFFF0",
+    "0FFFFFFFFFFFFFF0",
+    "0FFFFFFFFFFFFFF0",
+    ".0FFFFFFFFFFFFF0",
+    "..0FFFFFFFFFFF0.",
+    "...0FFFFFFFFFF0.",
+    "...000000000000.",
+]
+
 if __name__ == "__main__":
     rows = [r[:20].ljust(20, "7") for r in MANAGER_BUTTON]
     write_bmp4(os.path.join(HERE, "manager_button.bmp"), rows)
+    write_bmp8(os.path.join(HERE, "closed_folder.bmp"), CLOSED_FOLDER)
+    write_bmp8(os.path.join(HERE, "open_folder.bmp"), OPEN_FOLDER)
+    write_icon(os.path.join(HERE, "pdf_file.ico"), PDF_PAGE)
+    write_icon(os.path.join(HERE, "active_pdf_file.ico"), CHECKED_PDF_PAGE)
+    write_icon(os.path.join(HERE, "projects.ico"), PROJECTS)
+    write_icon(os.path.join(HERE, "about.ico"), ABOUT)
+    write_icon(os.path.join(HERE, "sort_up.ico"), UP_ARROW)
+    write_icon(os.path.join(HERE, "sort_down.ico"), UP_ARROW[::-1])
+    # Drawn at twice the size, one pixel to the left, so that the tip covers (1, 1).
+    hand = [(row[1:] + ".").ljust(32, ".") for row in doubled(HAND)]
+    write_cursor(os.path.join(HERE, "link_hand.cur"), hand, 1, 1)
