@@ -51,10 +51,21 @@ void UpdateProjectItem(HWND projectList, std::int32_t project, bool makeCurrent)
   const LRESULT count = SendMessageA(projectList, LB_GETCOUNT, 0, 0);
   if (count == LB_ERR || project < 0 || project > count - 1) return;
   const std::string text = ProjectEntryText(PageStore(GetParent(projectList)), project);
-  SendMessageA(projectList, LB_DELETESTRING, project, 0);
-  SendMessageA(projectList, LB_INSERTSTRING, project, reinterpret_cast<LPARAM>(text.c_str()));
+  // An entry whose text stays keeps its place (and the list its extent):
+  // only its folder changes, and it is drawn again.
+  const bool sameText = ListBoxEntryText(projectList, project) == text;
+  if (!sameText) {
+    SendMessageA(projectList, LB_DELETESTRING, project, 0);
+    SendMessageA(projectList, LB_INSERTSTRING, project, reinterpret_cast<LPARAM>(text.c_str()));
+  }
   SendMessageA(projectList, LB_SETITEMDATA, project, FolderFor(makeCurrent));
   if (makeCurrent) SendMessageA(projectList, LB_SETCURSEL, project, 0);
+  if (sameText) {
+    RECT entry{};
+    if (SendMessageA(projectList, LB_GETITEMRECT, project, reinterpret_cast<LPARAM>(&entry)) != LB_ERR)
+      InvalidateRect(projectList, &entry, FALSE);
+    return;
+  }
   UpdateHorizontalExtent(projectList);
 }
 
