@@ -49,6 +49,6 @@
 #define IDC_HOME_PAGE_LINK 1016
 
 // The addresses the About page shows; its links open them.
-#define VELLORA_HOME_PAGE "http://www.vellora.example/vellora/index.htm"
-#define VELLORA_SUPPORT_ADDRESS "support@vellora.example"
-#define VELLORA_IDEAS_ADDRESS "ideas@vellora.example"
+#define VELLORA_HOME_PAGE "http://www.vellora.test/vellora/index.htm"
+#define VELLORA_SUPPORT_ADDRESS "support@vellora.test"
+#define VELLORA_IDEAS_ADDRESS "ideas@vellora.test"

@@ -300,11 +300,17 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
       kit::Click(w.sheet, IDHELP);
       kit::ShowPage(w.sheet, 1);
       pages[1] = reinterpret_cast<HWND>(SendMessageA(w.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      kit::Screenshot(w.sheet, "quendle_about");
       kit::Click(w.sheet, IDHELP);
+      // A folder too long for the help path: refused, not cut.
+      SetRegistryText(HKEY_LOCAL_MACHINE, kInstallKey, "InstallPath", "C:\\" + std::string(230, 'f'));
+      kit::Click(w.sheet, IDHELP);
+      kit::AnswerBox("Error", SystemText(ERROR_FILENAME_EXCED_RANGE), IDI_INFORMATION, IDOK);
       kit::EndSheet(w.sheet, IDCANCEL);
     });
     const std::vector<HelpProbeCall> calls = HelpCalls(probe);
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_STREQ(calls[2].path, "");
     const char* topics[] = {"HTML/UsingVellora/Work.htm", "HTML/Welcome/Introduction.htm"};
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(calls[i].owner, pages[i]) << "page " << i;
