@@ -15,20 +15,41 @@ PALETTE16 = [
 ]
 
 
-def write_bmp4(path, rows):
-    """A bottom-up 4-bit bitmap; rows are strings of hex digits, top row first."""
-    height, width = len(rows), len(rows[0])
+def palette_bytes(count=16):
+    return b"".join(bytes((*entry, 0)) for entry in PALETTE16[:count])
+
+
+def pack4(rows):
+    """Bottom-up rows of 4-bit pixels padded to 32 bits; '.' (transparent) is 0."""
+    width = len(rows[0])
     stride = ((width * 4 + 31) // 32) * 4
     pixels = bytearray()
     for row in reversed(rows):
-        line = bytearray()
-        for x in range(0, width, 2):
-            hi = int(row[x], 16)
-            lo = int(row[x + 1], 16) if x + 1 < width else 0
-            line.append(hi << 4 | lo)
+        digits = [0 if c == "." else int(c, 16) for c in row] + [0]
+        line = bytearray(digits[x] << 4 | digits[x + 1] for x in range(0, width, 2))
         line.extend(b"\0" * (stride - len(line)))
         pixels.extend(line)
-    palette = b"".join(bytes((*entry, 0)) for entry in PALETTE16)
+    return pixels
+
+
+def bit_plane(rows, char):
+    """Bottom-up rows of 1-bit pixels padded to 32 bits: 1 where the row has `char`."""
+    stride = ((len(rows[0]) + 31) // 32) * 4
+    plane = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for x, c in enumerate(row):
+            if c == char:
+                line[x // 8] |= 0x80 >> (x % 8)
+        plane.extend(line)
+    return plane
+
+
+def write_bmp4(path, rows):
+    """A bottom-up 4-bit bitmap; rows are strings of hex digits, top row first."""
+    height, width = len(rows), len(rows[0])
+    pixels = pack4(rows)
+    palette = palette_bytes()
     offset = 14 + 40 + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
@@ -63,10 +84,6 @@ MANAGER_BUTTON = [
 ]
 
 
-def palette_bytes(count=16):
-    return b"".join(bytes((*entry, 0)) for entry in PALETTE16[:count])
-
-
 def write_bmp8(path, rows):
     """A bottom-up 8-bit bitmap using the first 16 palette entries."""
     height, width = len(rows), len(rows[0])
@@ -84,34 +101,11 @@ def write_bmp8(path, rows):
         f.write(header + info + palette + pixels)
 
 
-def and_mask(rows):
-    """The transparency mask of an icon or cursor image: 1 where the row has '.'."""
-    width = len(rows[0])
-    stride = ((width + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        line = bytearray(stride)
-        for x, c in enumerate(row):
-            if c == ".":
-                line[x // 8] |= 0x80 >> (x % 8)
-        mask.extend(line)
-    return mask
-
-
 def icon_image4(rows):
     """One 4-bit icon image (header, palette, colours, mask); '.' is transparent."""
     height, width = len(rows), len(rows[0])
-    stride = ((width * 4 + 31) // 32) * 4
-    colours = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for x in range(0, width, 2):
-            hi = 0 if row[x] == "." else int(row[x], 16)
-            lo = 0 if row[x + 1] == "." else int(row[x + 1], 16)
-            line.append(hi << 4 | lo)
-        line.extend(b"\0" * (stride - len(line)))
-        colours.extend(line)
-    mask = and_mask(rows)
+    colours = pack4(rows)
+    mask = bit_plane(rows, ".")
     info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 4, 0, len(colours) + len(mask), 0, 0, 16, 0)
     return info + palette_bytes() + colours + mask
 
@@ -139,15 +133,8 @@ def write_icon(path, rows16):
 def write_cursor(path, rows, hot_x, hot_y):
     """A monochrome cursor: '0' black, 'F' white, '.' transparent."""
     height, width = len(rows), len(rows[0])
-    stride = ((width + 31) // 32) * 4
-    colours = bytearray()
-    for row in reversed(rows):
-        line = bytearray(stride)
-        for x, c in enumerate(row):
-            if c == "F":
-                line[x // 8] |= 0x80 >> (x % 8)
-        colours.extend(line)
-    mask = and_mask(rows)
+    colours = bit_plane(rows, "F")
+    mask = bit_plane(rows, ".")
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
     info = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 1, 0, len(colours) + len(mask), 0, 0, 2, 0)
     image = info + palette + colours + mask
