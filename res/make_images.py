@@ -45,16 +45,20 @@ def bit_plane(rows, char):
     return plane
 
 
-def write_bmp4(path, rows):
-    """A bottom-up 4-bit bitmap; rows are strings of hex digits, top row first."""
+def write_bmp(path, rows, bits, pixels):
+    """A bottom-up bitmap of the standard 16 colours at 4 or 8 bits per pixel."""
     height, width = len(rows), len(rows[0])
-    pixels = pack4(rows)
     palette = palette_bytes()
     offset = 14 + 40 + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(pixels), 2835, 2835, 16, 0)
     with open(path, "wb") as f:
         f.write(header + info + palette + pixels)
+
+
+def write_bmp4(path, rows):
+    """A 4-bit bitmap; rows are strings of hex digits, top row first."""
+    write_bmp(path, rows, 4, pack4(rows))
 
 
 # Tool bar button: a yellow folder holding a red-bookmarked document,
@@ -85,20 +89,14 @@ MANAGER_BUTTON = [
 
 
 def write_bmp8(path, rows):
-    """A bottom-up 8-bit bitmap using the first 16 palette entries."""
-    height, width = len(rows), len(rows[0])
-    stride = ((width * 8 + 31) // 32) * 4
+    """An 8-bit bitmap using the first 16 palette entries."""
+    stride = ((len(rows[0]) * 8 + 31) // 32) * 4
     pixels = bytearray()
     for row in reversed(rows):
         line = bytearray(int(c, 16) for c in row)
         line.extend(b"\0" * (stride - len(line)))
         pixels.extend(line)
-    palette = palette_bytes()
-    offset = 14 + 40 + len(palette)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, 16, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + palette + pixels)
+    write_bmp(path, rows, 8, pixels)
 
 
 def icon_image4(rows):
@@ -186,6 +184,8 @@ OPEN_FOLDER = [
     "FFFFFFFFFFFFFFFFFFF",
 ]
 
+BLANK = "." * 16
+
 # File list rows and decorations, 16 x 16 ('.' transparent): 0 black,
 # 8 grey, 9 red, C blue, F white, B yellow, 3 olive.
 PDF_PAGE = [
@@ -207,24 +207,24 @@ PDF_PAGE = [
     "................",
 ]
 
-CHECKED_PDF_PAGE = [
-    "..00000000......",
-    "..0FFFFFF00.....",
-    "..0FFFFFF0F0....",
-    "..0FFFFFF0000...",
-    "..0FFFFFFFFF0...",
-    "..0F99999999998.",
-    "..0F9F9F99F9998.",
-    "..0F9F9F9F9F998.",
-    "..0F99999999998C",
-    "..0FFFFFFFFF0.CC",
-    "..0F0000000FCCC.",
-    "CC0FFFFFFFCCC...",
-    ".CCCF000CCCF0...",
-    "..CCCFFCCCFF0...",
-    "...CCCCC0000....",
+# The blue check mark laid over the page for the active file ('.' keeps the page).
+CHECK_MARK = [BLANK] * 8 + [
+    "...............C",
+    "..............CC",
+    "............CCC.",
+    "CC........CCC...",
+    ".CCCF...CCC.....",
+    "..CCC..CCC......",
+    "...CCCCC........",
     "....CCC.........",
 ]
+
+
+def overlay(rows, layer):
+    return ["".join(b if b != "." else a for a, b in zip(r, l)) for r, l in zip(rows, layer)]
+
+
+CHECKED_PDF_PAGE = overlay(PDF_PAGE, CHECK_MARK)
 
 PROJECTS = [
     "................",
@@ -264,24 +264,13 @@ ABOUT = [
     "................",
 ]
 
-UP_ARROW = [
-    "................",
-    "................",
-    "................",
-    "................",
-    "................",
+UP_ARROW = [BLANK] * 5 + [
     ".......0........",
     "......000.......",
     ".....00000......",
     "....0000000.....",
     "...000000000....",
-    "................",
-    "................",
-    "................",
-    "................",
-    "................",
-    "................",
-]
+] + [BLANK] * 6
 
 # A pointing hand, white with a black outline, the index finger's tip at the
 # top left (the hot spot 1, 1).
