@@ -23,7 +23,9 @@ TEST(PathConversion, DrivePathsNetworkPathsAndShortTexts) {
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(HostPathToWindows(rows[i].host), rows[i].windows) << "row " << i;
-    if (rows[i].backAgain) EXPECT_EQ(WindowsPathToHost(rows[i].windows), rows[i].host) << "row " << i << " back";
+    if (rows[i].backAgain) {
+      EXPECT_EQ(WindowsPathToHost(rows[i].windows), rows[i].host) << "row " << i << " back";
+    }
   }
   EXPECT_EQ(WindowsPathToHost(""), "");
   EXPECT_EQ(WindowsPathToHost("D"), "/D");
