@@ -128,6 +128,7 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     kit::EndSheet(w.sheet, IDCANCEL);
   });
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES) << "Cancel wrote a file";
+  EXPECT_FALSE(story.LastFailedCall().has_value());
 
   // Two documents open, the second in front, and projects in the file.
   WriteBytes(ProjectFile(), kProjectFile);
