@@ -208,16 +208,17 @@ PDF_PAGE = [
 ]
 
 # The blue check mark laid over the page for the active file ('.' keeps the page).
-CHECK_MARK = [BLANK] * 8 + [
+CHECK_MARK = [BLANK] * 6 + [
     "...............C",
     "..............CC",
-    "............CCC.",
-    "CC........CCC...",
-    ".CCCF...CCC.....",
-    "..CCC..CCC......",
-    "...CCCCC........",
-    "....CCC.........",
-]
+    ".............CC.",
+    "............CC..",
+    "....C......CC...",
+    "....CC....CC....",
+    ".....CC..CC.....",
+    "......CCCC......",
+    ".......CC.......",
+] + [BLANK]
 
 
 def overlay(rows, layer):
