@@ -9,6 +9,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <utility>
 
@@ -69,3 +71,48 @@ struct KernelHandleTraits : NullIsNone<HANDLE> {
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 using KernelHandle = Scoped<KernelHandleTraits>;
+
+// A GDI object (bitmap, brush, font) made by the plug-in.
+template <typename H>
+struct GdiObjectTraits : NullIsNone<H> {
+  static void Close(H object) noexcept { DeleteObject(object); }
+};
+using BitmapHandle = Scoped<GdiObjectTraits<HBITMAP>>;
+using BrushHandle = Scoped<GdiObjectTraits<HBRUSH>>;
+
+// A device context made with CreateCompatibleDC.
+struct MemoryDcTraits : NullIsNone<HDC> {
+  static void Close(HDC dc) noexcept { DeleteDC(dc); }
+};
+using MemoryDc = Scoped<MemoryDcTraits>;
+
+// A window's device context from GetDC: given back to the window it came from.
+struct WindowDcTraits {
+  struct Handle {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+  };
+  static Handle None() { return {}; }
+  static bool IsValid(Handle handle) { return handle.dc != nullptr; }
+  static void Close(Handle handle) noexcept { ReleaseDC(handle.window, handle.dc); }
+};
+using WindowDc = Scoped<WindowDcTraits>;
+inline WindowDc GetWindowDc(HWND window) { return WindowDc({window, GetDC(window)}); }
+
+// An open registry key.
+struct RegistryKeyTraits : NullIsNone<HKEY> {
+  static void Close(HKEY key) noexcept { RegCloseKey(key); }
+};
+using RegistryKey = Scoped<RegistryKeyTraits>;
+
+// Memory the system allocated for the caller (FormatMessageA's text).
+struct LocalMemoryTraits : NullIsNone<HLOCAL> {
+  static void Close(HLOCAL memory) noexcept { LocalFree(memory); }
+};
+using LocalMemory = Scoped<LocalMemoryTraits>;
+
+// An image list not (yet) handed to a control, which would then own it.
+struct ImageListTraits : NullIsNone<HIMAGELIST> {
+  static void Close(HIMAGELIST list) noexcept { ImageList_Destroy(list); }
+};
+using ImageListHandle = Scoped<ImageListTraits>;

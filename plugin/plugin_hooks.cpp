@@ -12,6 +12,7 @@
 #include "plugin/the_project_store.h"
 #include "projects/project_file.h"
 #include "res/resource_ids.h"
+#include "ui/manager_window.h"
 
 namespace {
 
@@ -85,7 +86,9 @@ ASBool CanQuitHook() {
 }
 
 void OnManagerButton(void* /*clientData*/) {
-  // The manager window opens here once it exists.
+  // Modal, owned by the host's main window: returns once the user closed it.
+  ManagerWindow window(TheProjectStore());
+  OpenManagerWindow(window, 0);
 }
 
 HBITMAP LoadModuleBitmap(ASUns16 resourceId) {

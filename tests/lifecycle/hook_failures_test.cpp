@@ -93,8 +93,7 @@ TEST(HookFailures, TheButtonIsOnTheBarWithItsPictureTextAndClientData) {
   EXPECT_EQ(picture.bmWidth, 20);
   EXPECT_EQ(picture.bmHeight, 20);
 
-  EXPECT_TRUE(story.ClickToolButton(kManagerButton));
-  EXPECT_FALSE(story.LastFailedCall().has_value());
+  // A click opens the window: the window stories (tests/ui) click it.
   story.Unload();
   EXPECT_EQ(story.Host().Tools().FindOnBar(kManagerButton), nullptr) << "destroyed at unload";
   ExpectHostClean(story);

@@ -1,0 +1,20 @@
+// The page's commands that open documents in the host: each file is opened
+// with its stored view state. The question boxes are owned by the page.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Closes every open document, the last one first; the host asks about
+// unsaved changes as for any close, and a document kept open stays open.
+void CloseAllDocuments();
+
+// Opens one file of a project with its view state. A path the host cannot
+// use gets the "Wrong path or file name, cannot open" warning; a document
+// the host does not open is skipped without one. True when it opened.
+bool OpenProjectEntry(HWND page, std::string_view hostPath, std::string_view state);
+
+// On OK after the default project changed: offers to close the open
+// documents and open the default project's files in their new order.
+void ReloadDefaultProject(HWND page, HWND fileList, HWND projectList);
