@@ -9,6 +9,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <utility>
 
@@ -62,3 +64,58 @@ struct FileHandleTraits {
   static void Close(Handle handle) noexcept { CloseHandle(handle); }
 };
 using FileHandle = Scoped<FileHandleTraits>;
+
+// A window this code created (not a child whose parent destroys it).
+struct WindowTraits : NullIsNone<HWND> {
+  static void Close(Handle handle) noexcept { DestroyWindow(handle); }
+};
+using WindowHandle = Scoped<WindowTraits>;
+
+// A menu not attached to a window (an attached one goes with its window).
+struct MenuTraits : NullIsNone<HMENU> {
+  static void Close(Handle handle) noexcept { DestroyMenu(handle); }
+};
+using MenuHandle = Scoped<MenuTraits>;
+
+// A GDI object made here (pen, brush, font, bitmap), no longer selected.
+struct GdiObjectTraits : NullIsNone<HGDIOBJ> {
+  static void Close(Handle handle) noexcept { DeleteObject(handle); }
+};
+using GdiObject = Scoped<GdiObjectTraits>;
+
+// A memory device context from CreateCompatibleDC.
+struct MemoryDcTraits : NullIsNone<HDC> {
+  static void Close(Handle handle) noexcept { DeleteDC(handle); }
+};
+using MemoryDc = Scoped<MemoryDcTraits>;
+
+// The screen's device context from GetDC(nullptr).
+struct ScreenDcTraits : NullIsNone<HDC> {
+  static void Close(Handle handle) noexcept { ReleaseDC(nullptr, handle); }
+};
+using ScreenDc = Scoped<ScreenDcTraits>;
+
+struct AcceleratorTraits : NullIsNone<HACCEL> {
+  static void Close(Handle handle) noexcept { DestroyAcceleratorTable(handle); }
+};
+using AcceleratorTable = Scoped<AcceleratorTraits>;
+
+// An image list of the common controls; a control that shows it does not own it.
+struct ImageListTraits : NullIsNone<HIMAGELIST> {
+  static void Close(Handle handle) noexcept { ImageList_Destroy(handle); }
+};
+using ImageList = Scoped<ImageListTraits>;
+
+// A selection into a device context, undone when the owner goes: the old
+// object is selected back.
+struct SelectionTraits {
+  struct Handle {
+    HDC dc = nullptr;
+    HGDIOBJ old = nullptr;
+  };
+  static Handle None() { return {}; }
+  static bool IsValid(const Handle& handle) { return handle.dc != nullptr && handle.old != nullptr; }
+  static void Close(const Handle& handle) noexcept { SelectObject(handle.dc, handle.old); }
+};
+using Selection = Scoped<SelectionTraits>;
+inline Selection Select(HDC dc, HGDIOBJ object) { return Selection({dc, SelectObject(dc, object)}); }

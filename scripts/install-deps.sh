@@ -2,7 +2,7 @@
 # Installs what building and testing Vellora needs on a Debian machine, as
 # root; packages already present are left alone.
 set -euo pipefail
-packages=(cmake make g++ clang libclang-rt-14-dev googletest mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64
+packages=(cmake make g++ clang libclang-rt-14-dev googletest mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64 fonts-wine
   xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
