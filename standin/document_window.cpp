@@ -108,6 +108,8 @@ void Paint(HWND window, HDC target) {
       DrawPage(dc.get(), RECT{left + dx, top + dy, left + dx + wide, top + dy + high}, view.page + k,
                document->pageCount, static_cast<HFONT>(big.get()));
     }
+    RestoreDC(dc.get(), saved);
+    SetBkMode(dc.get(), TRANSPARENT);
     // What the window knows, in a box at its top right.
     const std::vector<std::string> lines = DescribeDocument(*document);
     int textWidth = 0;
@@ -116,7 +118,8 @@ void Paint(HWND window, HDC target) {
       GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
       textWidth = std::max<int>(textWidth, size.cx);
     }
-    const int boxLeft = std::max<int>(area.left + 4, area.right - textWidth - 24);
+    // Over the pane when the page area is too narrow for it.
+    const int boxLeft = std::max<int>(4, area.right - textWidth - 24);
     const RECT box{boxLeft, area.top + 8, boxLeft + textWidth + 16,
                    area.top + 16 + kLineHeight * static_cast<int>(lines.size())};
     Fill(dc.get(), box, kInfoColour);
@@ -124,7 +127,6 @@ void Paint(HWND window, HDC target) {
     SetTextColor(dc.get(), RGB(0, 0, 0));
     for (std::size_t i = 0; i < lines.size(); ++i)
       Text(dc.get(), box.left + 8, box.top + 4 + kLineHeight * static_cast<int>(i), lines[i]);
-    RestoreDC(dc.get(), saved);
   }
   BitBlt(target, 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
 }

@@ -144,7 +144,11 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
             std::string::npos) << state;
   EXPECT_NE(state.find("Document 2 (in front): " + b + "\n  reader b.pdf, 5 pages\n  Page 3 of 5\n"),
             std::string::npos) << state;
+  // "1 reader a.pdf" of the "Window" menu, after its three window commands
+  // and the separator, brings a.pdf to the front: the plug-in finds it there.
+  again.Command(standin::kCommandWindowItem + 4);
   EXPECT_EQ(again.Quit(), 0u);
+  EXPECT_EQ(Profile(kDefaultSection, "ActiveArticleIndex"), "0");
 }
 
 }  // namespace
