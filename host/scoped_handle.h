@@ -65,46 +65,29 @@ struct FileHandleTraits {
 };
 using FileHandle = Scoped<FileHandleTraits>;
 
+// A handle given back by one call that takes it alone.
+template <typename H, auto close>
+struct ClosedBy : NullIsNone<H> {
+  static void Close(H handle) noexcept { close(handle); }
+};
+
 // A window this code created (not a child whose parent destroys it).
-struct WindowTraits : NullIsNone<HWND> {
-  static void Close(Handle handle) noexcept { DestroyWindow(handle); }
-};
-using WindowHandle = Scoped<WindowTraits>;
-
+using WindowHandle = Scoped<ClosedBy<HWND, DestroyWindow>>;
 // A menu not attached to a window (an attached one goes with its window).
-struct MenuTraits : NullIsNone<HMENU> {
-  static void Close(Handle handle) noexcept { DestroyMenu(handle); }
-};
-using MenuHandle = Scoped<MenuTraits>;
-
+using MenuHandle = Scoped<ClosedBy<HMENU, DestroyMenu>>;
 // A GDI object made here (pen, brush, font, bitmap), no longer selected.
-struct GdiObjectTraits : NullIsNone<HGDIOBJ> {
-  static void Close(Handle handle) noexcept { DeleteObject(handle); }
-};
-using GdiObject = Scoped<GdiObjectTraits>;
-
+using GdiObject = Scoped<ClosedBy<HGDIOBJ, DeleteObject>>;
 // A memory device context from CreateCompatibleDC.
-struct MemoryDcTraits : NullIsNone<HDC> {
-  static void Close(Handle handle) noexcept { DeleteDC(handle); }
-};
-using MemoryDc = Scoped<MemoryDcTraits>;
+using MemoryDc = Scoped<ClosedBy<HDC, DeleteDC>>;
+using AcceleratorTable = Scoped<ClosedBy<HACCEL, DestroyAcceleratorTable>>;
+// An image list of the common controls; a control that shows it does not own it.
+using ImageList = Scoped<ClosedBy<HIMAGELIST, ImageList_Destroy>>;
 
 // The screen's device context from GetDC(nullptr).
 struct ScreenDcTraits : NullIsNone<HDC> {
   static void Close(Handle handle) noexcept { ReleaseDC(nullptr, handle); }
 };
 using ScreenDc = Scoped<ScreenDcTraits>;
-
-struct AcceleratorTraits : NullIsNone<HACCEL> {
-  static void Close(Handle handle) noexcept { DestroyAcceleratorTable(handle); }
-};
-using AcceleratorTable = Scoped<AcceleratorTraits>;
-
-// An image list of the common controls; a control that shows it does not own it.
-struct ImageListTraits : NullIsNone<HIMAGELIST> {
-  static void Close(Handle handle) noexcept { ImageList_Destroy(handle); }
-};
-using ImageList = Scoped<ImageListTraits>;
 
 // A selection into a device context, undone when the owner goes: the old
 // object is selected back.

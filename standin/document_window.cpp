@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/scoped_handle.h"
+#include "standin/main_window.h"
 #include "standin/view_commands.h"
 
 namespace standin {
@@ -168,16 +169,7 @@ LRESULT CALLBACK DocumentProcedure(HWND window, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 HWND CreateDocumentWindow(HWND mdiClient, Document& document) {
-  static const ATOM registered = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DocumentProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_WINLOGO));
-    windowClass.lpszClassName = kDocumentWindowClass;
-    return RegisterClassA(&windowClass);
-  }();
-  (void)registered;
+  RegisterWindowClass(kDocumentWindowClass, DocumentProcedure, reinterpret_cast<LPCSTR>(IDI_WINLOGO), nullptr);
   const std::string title = FileName(document.path);
   MDICREATESTRUCTA create{};
   create.szClass = kDocumentWindowClass;

@@ -11,18 +11,21 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+void RegisterWindowClass(const char* name, WNDPROC procedure, LPCSTR icon, HBRUSH background) {
+  WNDCLASSA windowClass{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &windowClass)) return;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hIcon = LoadIconA(nullptr, icon);
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  RegisterClassA(&windowClass);
+}
+
 MainWindow::MainWindow() {
-  static const ATOM registered = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kMainWindowClass;
-    return RegisterClassA(&windowClass);
-  }();
-  (void)registered;
+  RegisterWindowClass(kMainWindowClass, Procedure, reinterpret_cast<LPCSTR>(IDI_APPLICATION),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   window_ = CreateWindowExA(0, kMainWindowClass, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                             CW_USEDEFAULT, 800, 600, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (window_ != nullptr) SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -12,6 +12,9 @@ namespace standin {
 
 constexpr char kMainWindowClass[] = "VelloraStandinHostMain";
 
+// Registers a window class of this program once; later calls do nothing.
+void RegisterWindowClass(const char* name, WNDPROC procedure, LPCSTR icon, HBRUSH background);
+
 class MainWindow {
  public:
   using MessageHandler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;

@@ -37,7 +37,8 @@ class ReaderProcess {
   explicit ReaderProcess(const std::string& arguments) {
     std::string command = "\"" + standin::WinePathFromLinux(VELLORA_READER_PATH) + "\" --reader \"" +
                           PlugInDllPath() + "\" " + arguments;
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_));
     EXPECT_TRUE(WaitUntil([&] { return (frame_ = Window(standin::kMainWindowClass)) != nullptr; })) << "no window";
   }
@@ -109,8 +110,13 @@ class ReaderProcess {
   HWND frame_ = nullptr;
 };
 
-TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
-  RemoveProjectFile();
+class ReaderProgram : public ::testing::Test {
+ protected:
+  void SetUp() override { RemoveProjectFile(); }
+  void TearDown() override { RemoveProjectFile(); }
+};
+
+TEST_F(ReaderProgram, OpenReadQuitThenStartAgain) {
   const PdfFolder folder;
   const std::string a = folder.Pdf("reader a.pdf", 3), b = folder.Pdf("reader b.pdf", 5);
   const std::string bad = folder.Path("reader bad.pdf");
