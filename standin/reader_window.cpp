@@ -113,6 +113,7 @@ ReaderWindow::ReaderWindow(StandinHost& host, ReaderOptions options)
 }
 
 ReaderWindow::~ReaderWindow() {
+  syncing_ = true;  // the windows going away activate each other: nothing for the host
   host_.SetObserver(nullptr);
   windows_.clear();
   mdiClient_.reset();  // and the document windows in it

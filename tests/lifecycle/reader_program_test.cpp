@@ -31,6 +31,25 @@ std::string TextOf(HWND window) {
   return text.data();
 }
 
+struct Search {
+  DWORD process;
+  const char* className;
+  int control;
+  HWND found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<Search*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  std::array<char, 64> name{};
+  GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+  if (process == search.process && IsWindowVisible(window) && std::string(name.data()) == search.className &&
+      (search.control == 0 || GetDlgItem(window, search.control) != nullptr))
+    search.found = window;
+  return search.found == nullptr;
+}
+
 // The reader program running in a process of its own.
 class ReaderProcess {
  public:
@@ -51,19 +70,8 @@ class ReaderProcess {
   // A shown top-level window of the program of that class, one with the
   // child `control` if given.
   HWND Window(const char* className, int control = 0) {
-    struct Search { DWORD process; const char* className; int control; HWND found; } search{
-        process_.dwProcessId, className, control, nullptr};
-    EnumWindows([](HWND window, LPARAM data) -> BOOL {
-      auto& s = *reinterpret_cast<Search*>(data);
-      DWORD process = 0;
-      GetWindowThreadProcessId(window, &process);
-      std::array<char, 64> name{};
-      GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-      if (process == s.process && IsWindowVisible(window) && std::string(name.data()) == s.className &&
-          (s.control == 0 || GetDlgItem(window, s.control) != nullptr))
-        s.found = window;
-      return s.found == nullptr;
-    }, reinterpret_cast<LPARAM>(&search));
+    Search search{process_.dwProcessId, className, control, nullptr};
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
   std::vector<std::string> DocumentTitles() {
