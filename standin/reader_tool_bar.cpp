@@ -53,7 +53,9 @@ void ReaderToolBar::Show(const ToolBar& bar) {
     if (button.button->separator) {
       control.fsStyle = BTNS_SEP;
     } else if (const auto picture = static_cast<HBITMAP>(button.icon)) {
-      control.iBitmap = ImageList_AddMasked(images_.get(), picture, BackgroundOf(picture));
+      // Masking changes the bitmap it is given: a copy, so the maker's stays as it is.
+      const GdiObject copy(CopyImage(picture, IMAGE_BITMAP, 0, 0, 0));
+      control.iBitmap = ImageList_AddMasked(images_.get(), static_cast<HBITMAP>(copy.get()), BackgroundOf(picture));
       control.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
     } else {
       control.iBitmap = I_IMAGENONE;
