@@ -65,54 +65,56 @@ struct FileHandleTraits {
 };
 using FileHandle = Scoped<FileHandleTraits>;
 
-// Any other kernel object given back with CloseHandle (process, thread, job,
-// completion port); null means none.
-struct KernelHandleTraits : NullIsNone<HANDLE> {
-  static void Close(Handle handle) noexcept { CloseHandle(handle); }
+// A handle given back by one call that takes it alone; null means none.
+template <typename H, auto close>
+struct ClosedBy : NullIsNone<H> {
+  static void Close(H handle) noexcept { close(handle); }
 };
-using KernelHandle = Scoped<KernelHandleTraits>;
 
-// A GDI object (bitmap, brush, font) made by the plug-in.
-template <typename H>
-struct GdiObjectTraits : NullIsNone<H> {
-  static void Close(H object) noexcept { DeleteObject(object); }
-};
-using BitmapHandle = Scoped<GdiObjectTraits<HBITMAP>>;
-using BrushHandle = Scoped<GdiObjectTraits<HBRUSH>>;
+// Any other kernel object (process, thread, job, completion port).
+using KernelHandle = Scoped<ClosedBy<HANDLE, CloseHandle>>;
+// A window this code created (not a child whose parent destroys it).
+using WindowHandle = Scoped<ClosedBy<HWND, DestroyWindow>>;
+// A menu not attached to a window (an attached one goes with its window).
+using MenuHandle = Scoped<ClosedBy<HMENU, DestroyMenu>>;
+// GDI objects made here (pen, brush, font, bitmap), no longer selected.
+using GdiObject = Scoped<ClosedBy<HGDIOBJ, DeleteObject>>;
+using BitmapHandle = Scoped<ClosedBy<HBITMAP, DeleteObject>>;
+using BrushHandle = Scoped<ClosedBy<HBRUSH, DeleteObject>>;
+// A memory device context from CreateCompatibleDC.
+using MemoryDc = Scoped<ClosedBy<HDC, DeleteDC>>;
+using AcceleratorTable = Scoped<ClosedBy<HACCEL, DestroyAcceleratorTable>>;
+// An image list not (yet) handed to a control that owns it.
+using ImageList = Scoped<ClosedBy<HIMAGELIST, ImageList_Destroy>>;
+// An open registry key.
+using RegistryKey = Scoped<ClosedBy<HKEY, RegCloseKey>>;
+// Memory the system allocated for the caller (FormatMessageA's text).
+using LocalMemory = Scoped<ClosedBy<HLOCAL, LocalFree>>;
 
-// A device context made with CreateCompatibleDC.
-struct MemoryDcTraits : NullIsNone<HDC> {
-  static void Close(HDC dc) noexcept { DeleteDC(dc); }
-};
-using MemoryDc = Scoped<MemoryDcTraits>;
-
-// A window's device context from GetDC: given back to the window it came from.
+// A window's device context from GetDC (the screen's for no window), given
+// back to the window it came from.
 struct WindowDcTraits {
   struct Handle {
     HWND window = nullptr;
     HDC dc = nullptr;
   };
   static Handle None() { return {}; }
-  static bool IsValid(Handle handle) { return handle.dc != nullptr; }
-  static void Close(Handle handle) noexcept { ReleaseDC(handle.window, handle.dc); }
+  static bool IsValid(const Handle& handle) { return handle.dc != nullptr; }
+  static void Close(const Handle& handle) noexcept { ReleaseDC(handle.window, handle.dc); }
 };
 using WindowDc = Scoped<WindowDcTraits>;
 inline WindowDc GetWindowDc(HWND window) { return WindowDc({window, GetDC(window)}); }
 
-// An open registry key.
-struct RegistryKeyTraits : NullIsNone<HKEY> {
-  static void Close(HKEY key) noexcept { RegCloseKey(key); }
+// A selection into a device context, undone when the owner goes: the old
+// object is selected back.
+struct SelectionTraits {
+  struct Handle {
+    HDC dc = nullptr;
+    HGDIOBJ old = nullptr;
+  };
+  static Handle None() { return {}; }
+  static bool IsValid(const Handle& handle) { return handle.dc != nullptr && handle.old != nullptr; }
+  static void Close(const Handle& handle) noexcept { SelectObject(handle.dc, handle.old); }
 };
-using RegistryKey = Scoped<RegistryKeyTraits>;
-
-// Memory the system allocated for the caller (FormatMessageA's text).
-struct LocalMemoryTraits : NullIsNone<HLOCAL> {
-  static void Close(HLOCAL memory) noexcept { LocalFree(memory); }
-};
-using LocalMemory = Scoped<LocalMemoryTraits>;
-
-// An image list not (yet) handed to a control, which would then own it.
-struct ImageListTraits : NullIsNone<HIMAGELIST> {
-  static void Close(HIMAGELIST list) noexcept { ImageList_Destroy(list); }
-};
-using ImageListHandle = Scoped<ImageListTraits>;
+using Selection = Scoped<SelectionTraits>;
+inline Selection Select(HDC dc, HGDIOBJ object) { return Selection({dc, SelectObject(dc, object)}); }

@@ -2,7 +2,8 @@
 # Installs what building and testing Vellora needs on a Debian machine, as
 # root; packages already present are left alone.
 set -euo pipefail
-packages=(cmake make g++ clang libclang-rt-14-dev googletest libstb-dev mingw-w64 wine wine64 xvfb xauth)
+packages=(cmake make g++ clang libclang-rt-14-dev googletest mingw-w64 wine wine64 fonts-wine xvfb xauth
+  zlib1g-dev libz-mingw-w64-dev libstb-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,14 +1,10 @@
 // AcroView, documents and their page views.
-#include <algorithm>
-
 #include "standin/entry_checks.h"
 #include "standin/operation_entries.h"
 #include "standin/view_definition.h"
 
 namespace standin {
 namespace {
-
-ASInt16 ToInt16(int value) { return static_cast<ASInt16>(std::clamp(value, -32768, 32767)); }
 
 extern "C" {
 
@@ -123,12 +119,7 @@ void HOSTCALL AVPageViewGetApertureEntry(AVPageView view, AVRect16* rect) {
 void HOSTCALL AVPageViewScrollToEntry(AVPageView view, ASInt16 x, ASInt16 y) {
   RunOperation<void>(
       "AVPageViewScrollTo",
-      [=] {
-        AVRect16& rect = ViewOf(view).rect;
-        const int width = rect.right - rect.left;
-        const int height = rect.bottom - rect.top;
-        rect = {x, y, ToInt16(x + width), ToInt16(y + height)};
-      },
+      [=] { ScrollViewTo(ViewOf(view), x, y); },
       view, x, y);
 }
 

@@ -17,6 +17,18 @@ PageRecord* Document::Page(ASInt32 number) {
   return page.get();
 }
 
+void ScrollViewTo(PageViewRecord& view, int x, int y) {
+  const auto clamp = [](int value) { return static_cast<ASInt16>(std::clamp(value, -32768, 32767)); };
+  const int width = view.rect.right - view.rect.left;
+  const int height = view.rect.bottom - view.rect.top;
+  view.rect = {clamp(x), clamp(y), clamp(x + width), clamp(y + height)};
+}
+
+std::string FileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::string DocumentKey(const std::string& path) {
   char full[MAX_PATH * 4];
   const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
@@ -25,7 +37,7 @@ std::string DocumentKey(const std::string& path) {
   return key;
 }
 
-Document* Documents::Open(const std::string& path, bool& opened) {
+Document* Documents::Open(const std::string& path, bool& opened, std::string& problem) {
   opened = false;
   const std::string key = DocumentKey(path);
   for (const auto& document : open_) {
@@ -35,14 +47,21 @@ Document* Documents::Open(const std::string& path, bool& opened) {
     }
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
+  if (!in) {
+    problem = GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? "the file does not exist"
+                                                                          : "the file cannot be read";
+    return nullptr;
+  }
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const auto pageCount = PdfPageCount(bytes);
-  if (!pageCount) return nullptr;
+  const PdfPageCount count = ReadPdfPageCount(bytes);
+  if (!count.pages) {
+    problem = count.problem;
+    return nullptr;
+  }
   auto document = std::make_unique<Document>();
   document->path = path;
   document->key = key;
-  document->pageCount = *pageCount;
+  document->pageCount = *count.pages;
   front_ = document.get();
   open_.push_back(std::move(document));
   opened = true;

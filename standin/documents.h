@@ -57,8 +57,9 @@ class Documents {
  public:
   // The document of the file at `path`: the open one if the file is open
   // already, else a new one at the end of the order. Either comes to the
-  // front. None for a missing file or one that is not a PDF.
-  Document* Open(const std::string& path, bool& opened);
+  // front. None for a missing file or one whose page count cannot be read;
+  // `problem` then says why, for the user.
+  Document* Open(const std::string& path, bool& opened, std::string& problem);
   // Closes `document`; false when the user keeps it open (asked about unsaved
   // changes, which only happens when `noSave` is false). Closing the front
   // document puts the last one in the order in front.
@@ -78,6 +79,13 @@ class Documents {
   std::vector<std::unique_ptr<Document>> open_;
   Document* front_ = nullptr;
 };
+
+// Moves the view's rectangle so that its top-left corner is at (x, y),
+// keeping its size.
+void ScrollViewTo(PageViewRecord& view, int x, int y);
+
+// The last part of a path: the file's name.
+std::string FileName(const std::string& path);
 
 // The key that makes two spellings of one file the same document.
 std::string DocumentKey(const std::string& path);

@@ -31,10 +31,7 @@ void HostStory::SetView(AVDoc doc, const ViewSettings& view) {
   record.page = std::clamp(view.page, 0, std::max(0, document.pageCount - 1));
   record.zoomType = view.zoomType;
   record.zoom = view.zoom;
-  const int width = record.rect.right - record.rect.left;
-  const int height = record.rect.bottom - record.rect.top;
-  record.rect = {view.left, view.top, static_cast<ASInt16>(std::clamp(view.left + width, -32768, 32767)),
-                 static_cast<ASInt16>(std::clamp(view.top + height, -32768, 32767))};
+  ScrollViewTo(record, view.left, view.top);
   record.layoutMode = view.layoutMode;
   document.pageMode = view.pageMode;
   document.splitter = view.splitter;

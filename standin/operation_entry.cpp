@@ -36,7 +36,11 @@ std::size_t BeginOperation(const char* name, std::vector<std::string> args, ASEr
   return host.Log().Begin(LogEntry::Kind::kHostOperation, name, std::move(args));
 }
 
-void EndOperation(std::size_t entry, std::string result) { CurrentHost().Log().End(entry, std::move(result)); }
+void EndOperation(std::size_t entry, std::string result) {
+  StandinHost& host = CurrentHost();
+  host.Log().End(entry, std::move(result));
+  host.Changed();
+}
 
 void RaiseToPlugIn(ASErrorCode code) { CurrentHost().Frames().Raise(code); }
 

@@ -185,12 +185,16 @@ void StandinHost::AnnounceStarted() {
 }
 
 Document* StandinHost::OpenDocument(const std::string& path) {
+  std::string problem;
+  Document* document = OpenDocument(path, problem);
+  if (document == nullptr && observer_ != nullptr) observer_->OpenRefused(path, problem);
+  return document;
+}
+
+Document* StandinHost::OpenDocument(const std::string& path, std::string& problem) {
   bool opened = false;
-  Document* document = documents_.Open(path, opened);
-  if (opened) {
-    const std::size_t slash = path.find_last_of("\\/");
-    menuBar_.AddDocument(document, slash == std::string::npos ? path : path.substr(slash + 1));
-  }
+  Document* document = documents_.Open(path, opened, problem);
+  if (opened) menuBar_.AddDocument(document, FileName(path));
   return document;
 }
 

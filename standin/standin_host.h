@@ -64,6 +64,18 @@ struct TableRequest {
   bool given;
 };
 
+// A window onto the host's state (the reader's main window) hears of every
+// change: after each host operation a plug-in calls, and when the host
+// refuses to open a file on a plug-in's behalf.
+class HostObserver {
+ public:
+  virtual void HostChanged() = 0;
+  virtual void OpenRefused(const std::string& path, const std::string& problem) = 0;
+
+ protected:
+  ~HostObserver() = default;
+};
+
 struct FailedCall {
   std::string call;  // the host's call into the plug-in that ended in a raise
   ASErrorCode code;
@@ -99,7 +111,10 @@ class StandinHost {
   // plug-in goes through CallPlugIn.
   //
   // The document of the file (a Windows path), opened or already open, now in
-  // front; none for a missing file or one that is not a PDF.
+  // front; none for a missing file or one whose page count cannot be read,
+  // and `problem` says why.
+  Document* OpenDocument(const std::string& path, std::string& problem);
+  // The same on a plug-in's behalf: a refusal goes to the observer.
   Document* OpenDocument(const std::string& path);
   // False when the user keeps the document open (see Document::keptOpenByUser).
   bool CloseDocument(Document* document, bool noSave);
@@ -112,6 +127,12 @@ class StandinHost {
   // The host's own answer to AVAppCanQuit.
   void SetHostCanQuit(bool canQuit) { hostCanQuit_ = canQuit; }
   bool HostCanQuit() const { return hostCanQuit_; }
+
+  // The one observer, or none; told of changes made by a plug-in.
+  void SetObserver(HostObserver* observer) { observer_ = observer; }
+  void Changed() {
+    if (observer_ != nullptr) observer_->HostChanged();
+  }
 
   // Host state.
   Documents& Docs() { return documents_; }
@@ -127,6 +148,7 @@ class StandinHost {
   HostMemory& Memory() { return memory_; }
   HostTables& Tables() { return tables_; }
   HWND MainWindowHandle() const { return window_.Handle(); }
+  MainWindow& Window() { return window_; }
   HMODULE PlugInModule() const { return module_; }
   ASExtension ExtensionId() { return reinterpret_cast<ASExtension>(&extensionRecord_); }
   const PIHandshakeData_V0200& Handshake() const { return handshake_; }
@@ -158,6 +180,7 @@ class StandinHost {
   ToolBar toolBar_;
   Notifications notifications_;
   PathObjects paths_;
+  HostObserver* observer_ = nullptr;
   bool hostCanQuit_ = true;
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;

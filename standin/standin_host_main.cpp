@@ -1,15 +1,22 @@
 // The stand-in PDF reader as a program:
-//   standin_host.exe --demo <path of Vellora.api>
-// loads the plug-in, prints the loading conversation and the tables the
-// plug-in acquired, then unloads it; then runs two sessions of the reader:
-// documents read and quit, then restored at the next start. A path starting
-// with "/" is a Linux path and is reached through Wine's Z: drive.
+//   standin_host.exe --reader <plug-in> [--screenshot <png>] [--state-file <txt>] [--quit] [file.pdf ...]
+// the reader's window with the plug-in loaded: its start-up restore reopens
+// the documents of the last quit, the files given are opened, and File > Quit
+// lets the plug-in capture the open documents. Once started it can write a
+// picture of its window (--screenshot), the open documents as text
+// (--state-file), and quit by itself (--quit).
+//   standin_host.exe --demo <plug-in>
+// prints the loading conversation and the tables the plug-in acquired, then
+// runs two printed sessions of the reader: documents read and quit, then
+// restored at the next start. A path starting with "/" is a Linux path and
+// is reached through Wine's Z: drive.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "standin/conversation_printer.h"
 #include "standin/cycle_demo.h"
+#include "standin/reader_window.h"
 #include "standin/standin_host.h"
 #include "standin/wine_path.h"
 
@@ -49,15 +56,38 @@ int Demo(const std::string& dllPath) {
   return ok ? 0 : 1;
 }
 
+int Reader(int argc, char** argv) {
+  using standin::WinePathFromLinux;
+  standin::ReaderOptions options;
+  options.plugInPath = WinePathFromLinux(argv[2]);
+  for (int i = 3; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--quit") {
+      options.quitWhenDone = true;
+    } else if ((argument == "--screenshot" || argument == "--state-file") && i + 1 < argc) {
+      (argument == "--screenshot" ? options.screenshotPath : options.stateFilePath) = WinePathFromLinux(argv[++i]);
+    } else {
+      options.files.push_back(WinePathFromLinux(argument));
+    }
+  }
+  standin::StandinHost host;
+  standin::ReaderWindow reader(host, options);
+  return reader.Run();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--reader") == 0) return Reader(argc, argv);
   if (argc == 3 && std::strcmp(argv[1], "--demo") == 0) {
     const std::string dllPath = standin::WinePathFromLinux(argv[2]);
     if (Demo(dllPath) != 0) return 1;
     std::printf("\n==== The plug-in's job: remember the open documents at quit, restore them at start ====\n\n");
     return standin::RunCycleDemo(stdout, dllPath);
   }
-  std::fprintf(stderr, "usage: standin_host --demo <path of Vellora.api>\n");
+  std::fprintf(stderr,
+               "usage: standin_host --reader <path of Vellora.api> [--screenshot <png>] [--state-file <txt>] [--quit] "
+               "[file.pdf ...]\n"
+               "       standin_host --demo <path of Vellora.api>\n");
   return 2;
 }

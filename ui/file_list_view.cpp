@@ -31,7 +31,7 @@ bool SetupFileList(HWND fileList) {
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
 
-  ImageListHandle images(ImageList_Create(kIconSize, kIconSize, ILC_COLOR8, std::size(kRowIcons), 0));
+  ImageList images(ImageList_Create(kIconSize, kIconSize, ILC_COLOR8, std::size(kRowIcons), 0));
   for (const WORD icon : kRowIcons)
     ImageList_ReplaceIcon(images.get(), -1, LoadIconA(Host().moduleInstance, MAKEINTRESOURCEA(icon)));
   if (!images || ImageList_GetImageCount(images.get()) < static_cast<int>(std::size(kRowIcons))) return false;

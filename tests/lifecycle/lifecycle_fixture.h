@@ -72,9 +72,10 @@ class PdfFolder {
     dir_ = std::string(temp.data()) + "vellora-lifecycle\\";
     CreateDirectoryA(dir_.c_str(), nullptr);
   }
+  std::string Path(const std::string& name) const { return dir_ + name; }
   // The Windows path of a PDF of `pages` pages.
   std::string Pdf(const std::string& name, int pages) const {
-    const std::string path = dir_ + name;
+    const std::string path = Path(name);
     EXPECT_TRUE(standin::WriteSamplePdf(path, pages)) << path;
     return path;
   }
