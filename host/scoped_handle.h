@@ -118,3 +118,11 @@ struct SelectionTraits {
 };
 using Selection = Scoped<SelectionTraits>;
 inline Selection Select(HDC dc, HGDIOBJ object) { return Selection({dc, SelectObject(dc, object)}); }
+
+// A COM object this code holds one reference to.
+template <typename Interface>
+struct ComReleaseTraits : NullIsNone<Interface*> {
+  static void Close(Interface* object) noexcept { object->Release(); }
+};
+template <typename Interface>
+using ComObject = Scoped<ComReleaseTraits<Interface>>;

@@ -11,14 +11,28 @@
 #include <utility>
 #include <vector>
 
+#include "controls/help_launcher.h"
 #include "host/scoped_handle.h"
 #include "projects/whole_file.h"
 #include "standin/wine_path.h"
+#include "ui/help_control_probe.h"
+
+// The system's reader of compiled help files (itss.dll), as far as it is used.
+// Outside the unnamed namespace: there the compiler would take the only
+// class it can see, this abstract one, for the object's type.
+struct IITStorage : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE StgCreateDocfile(const WCHAR*, DWORD, DWORD, IStorage**) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgCreateDocfileOnILockBytes(ILockBytes*, DWORD, DWORD, IStorage**) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgIsStorageFile(const WCHAR*) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgIsStorageILockBytes(ILockBytes*) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgOpenStorage(const WCHAR*, IStorage*, DWORD, SNB, DWORD, IStorage**) = 0;
+};
 
 namespace {
 
 constexpr char kSettingsKey[] = "Software\\Vellora";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellora";
+constexpr char kHelpClassKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr char kMissing[] = "(missing)";
 constexpr DWORD kRunTimeoutMs = 120000;
 
@@ -72,9 +86,78 @@ void ExpectPresence(const std::vector<std::pair<std::string, bool>>& expected) {
   for (const auto& [path, present] : expected) EXPECT_EQ(Exists(path), present) << path;
 }
 
+
+constexpr CLSID kItStorageClass = {0x5d02926a, 0x212e, 0x11d0, {0x9d, 0xf9, 0x00, 0xa0, 0xc9, 0x22, 0xe6, 0xec}};
+constexpr IID kItStorageInterface = {0x88cc31de, 0x27ab, 0x11d0, {0x9d, 0xf9, 0x00, 0xa0, 0xc9, 0x22, 0xe6, 0xec}};
+
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? length - 1 : 0);
+  return wide;
+}
+
+// Whether the help path "<file>::<topic>" names a page the compiled help
+// file holds, as the system's reader finds it (folders of the topic are
+// storages, the page a stream).
+bool HelpPathFound(const std::string& helpPath) {
+  const std::size_t split = helpPath.find("::");
+  if (split == std::string::npos) return false;
+  IITStorage* reader = nullptr;
+  if (FAILED(CoCreateInstance(kItStorageClass, nullptr, CLSCTX_INPROC_SERVER, kItStorageInterface,
+                              reinterpret_cast<void**>(&reader))))
+    return false;
+  const ComObject<IITStorage> readerOwner(reader);
+  IStorage* opened = nullptr;
+  if (FAILED(reader->StgOpenStorage(Wide(helpPath.substr(0, split)).c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE,
+                                    nullptr, 0, &opened)))
+    return false;
+  ComObject<IStorage> folder(opened);
+  std::string rest = helpPath.substr(split + 2);
+  for (std::size_t slash; (slash = rest.find('/')) != std::string::npos; rest.erase(0, slash + 1)) {
+    IStorage* inner = nullptr;
+    if (FAILED(folder.get()->OpenStorage(Wide(rest.substr(0, slash)).c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE,
+                                         nullptr, 0, &inner)))
+      return false;
+    folder.reset(inner);
+  }
+  IStream* page = nullptr;
+  if (FAILED(folder.get()->OpenStream(Wide(rest).c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &page)))
+    return false;
+  page->Release();
+  return true;
+}
+
+// Help through the installed registry value, with the test's help control
+// registered in place of the real one: each page's request names a page of
+// the installed help file.
+void ExpectHelpFindsTheInstalledFile(const std::string& installPath) {
+  const std::string probe = standin::WinePathFromLinux(VELLORA_HELP_CONTROL);
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, kHelpClassKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(probe.c_str()),
+                 static_cast<DWORD>(probe.size() + 1));
+  RegCloseKey(opened);
+  for (const char* topic : {kProjectsPageTopic, kAboutPageTopic}) ShowPageHelp(nullptr, topic);
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, kHelpClassKey);
+
+  const HMODULE control = GetModuleHandleA(probe.c_str());
+  ASSERT_NE(control, nullptr) << "the registered help control was not loaded";
+  const auto calls = reinterpret_cast<HelpProbeCallsProc>(reinterpret_cast<void*>(GetProcAddress(control, "HelpProbeCalls")));
+  const HelpProbeCall* recorded = nullptr;
+  ASSERT_EQ(calls(&recorded), 2);
+  const char* topics[] = {kProjectsPageTopic, kAboutPageTopic};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(std::string(recorded[i].path), installPath + "\\VELLORA.CHM::" + topics[i]);
+    EXPECT_TRUE(HelpPathFound(recorded[i].path)) << recorded[i].path;
+  }
+}
+
 }  // namespace
 
 TEST(Installer, InstallsMovesAndUninstallsKeepingTheProjectFile) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::string setup = '"' + standin::WinePathFromLinux(VELLORA_INSTALLER) + "\" /S /D=";
   // Start from a machine without Vellora, whatever a failed run left.
   if (const std::string left = MachineValue(kUninstallKey, "UninstallString"); left != kMissing) RunToEnd(left + " /S");
@@ -98,6 +181,7 @@ TEST(Installer, InstallsMovesAndUninstallsKeepingTheProjectFile) {
   EXPECT_EQ(MachineValue(kUninstallKey, "DisplayName"), "Vellora v1.51");
   EXPECT_EQ(Contents(installPath + "\\VELLORA.CHM"), Contents(standin::WinePathFromLinux(VELLORA_HELP_FILE)));
   EXPECT_EQ(Contents(first + "\\Vellora.api"), Contents(standin::WinePathFromLinux(VELLORA_RELEASE_PLUGIN)));
+  ExpectHelpFindsTheInstalledFile(installPath);
 
   // Installed again into another folder: the plug-in leaves the first one,
   // which the installer had made, or the host would load two copies.
