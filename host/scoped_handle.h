@@ -119,6 +119,23 @@ struct SelectionTraits {
 using Selection = Scoped<SelectionTraits>;
 inline Selection Select(HDC dc, HGDIOBJ object) { return Selection({dc, SelectObject(dc, object)}); }
 
+// The painting of a window's invalid part, from BeginPaint to EndPaint.
+struct PaintingTraits {
+  struct Handle {
+    HWND window = nullptr;
+    PAINTSTRUCT paint{};
+  };
+  static Handle None() { return {}; }
+  static bool IsValid(const Handle& handle) { return handle.paint.hdc != nullptr; }
+  static void Close(const Handle& handle) noexcept { EndPaint(handle.window, &handle.paint); }
+};
+using Painting = Scoped<PaintingTraits>;
+inline Painting BeginPainting(HWND window) {
+  PaintingTraits::Handle handle{window, {}};
+  BeginPaint(window, &handle.paint);
+  return Painting(handle);
+}
+
 // A COM object this code holds one reference to.
 template <typename Interface>
 struct ComReleaseTraits : NullIsNone<Interface*> {

@@ -48,7 +48,14 @@
 #define IDC_IDEAS_LINK 1013
 #define IDC_HOME_PAGE_LINK 1016
 
-// The addresses the About page shows; its links open them.
-#define VELLORA_HOME_PAGE "http://www.vellora.test/vellora/index.htm"
-#define VELLORA_SUPPORT_ADDRESS "support@vellora.test"
-#define VELLORA_IDEAS_ADDRESS "ideas@vellora.test"
+// The addresses the About page shows; its links open them. Example names
+// (example.com is reserved for examples): the real server and mailboxes go
+// here.
+#define VELLORA_HOME_PAGE "http://www.example.com/vellora/index.htm"
+#define VELLORA_SUPPORT_ADDRESS "support@example.com"
+#define VELLORA_IDEAS_ADDRESS "ideas@example.com"
+// What the links open: the home page's folder on the same server, and a mail
+// to each address with its subject.
+#define VELLORA_HOME_PAGE_TARGET "http://www.example.com/vellora"
+#define VELLORA_SUPPORT_TARGET "mailto:" VELLORA_SUPPORT_ADDRESS "?subject=[Vellora Support] your title add here"
+#define VELLORA_IDEAS_TARGET "mailto:" VELLORA_IDEAS_ADDRESS "?subject=[Vellora Ideas] your title add here"

@@ -195,6 +195,20 @@ bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 LONG_PTR Style(HWND window, int which) { return GetWindowLongPtrA(window, which); }
 
 void Click(HWND button) { SendAndSettle(button, BM_CLICK); }
+
+void Mouse(HWND window, UINT message) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const WPARAM keys = message == WM_LBUTTONDOWN ? MK_LBUTTON : message == WM_RBUTTONDOWN ? MK_RBUTTON : 0;
+  SendAndSettle(window, message, keys, MAKELPARAM(client.right / 2, client.bottom / 2));
+}
+
+HCURSOR Cursor() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  GetCursorInfo(&info);
+  return info.hCursor;
+}
 void Click(HWND parent, int id) { Click(Find(parent, id)); }
 
 int ListCount(HWND list) { return static_cast<int>(Send(list, LB_GETCOUNT)); }
@@ -288,32 +302,36 @@ void EndSheet(HWND sheet, int button) {
   WaitUntilGone(sheet);
 }
 
-void Screenshot(HWND window, const std::string& name) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+Picture Capture(HWND window) {
+  RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Send(window, WM_NULL);
   Sleep(200);
   RECT rect{};
   GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
+  Picture picture{rect.right - rect.left, rect.bottom - rect.top, {}};
   const WindowDc screen = GetWindowDc(nullptr);
   const MemoryDc memory(CreateCompatibleDC(screen.get().dc));
-  const BitmapHandle bitmap(CreateCompatibleBitmap(screen.get().dc, width, height));
+  const BitmapHandle bitmap(CreateCompatibleBitmap(screen.get().dc, picture.width, picture.height));
   const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-  BitBlt(memory.get(), 0, 0, width, height, screen.get().dc, rect.left, rect.top, SRCCOPY);
+  BitBlt(memory.get(), 0, 0, picture.width, picture.height, screen.get().dc, rect.left, rect.top, SRCCOPY);
   SelectObject(memory.get(), previous);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
-  GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  for (std::size_t i = 0; i < pixels.size(); i += 4) {
-    std::swap(pixels[i], pixels[i + 2]);  // blue, green, red to red, green, blue
-    pixels[i + 3] = 255;
-  }
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+  GetDIBits(memory.get(), bitmap.get(), 0, picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS);
+  for (std::uint32_t& pixel : picture.pixels) pixel |= 0xFF000000u;
+  return picture;
+}
+
+void Screenshot(HWND window, const std::string& name) {
+  Picture picture = Capture(window);
+  for (std::uint32_t& pixel : picture.pixels)  // blue, green, red, alpha in memory: red first for the PNG
+    pixel = (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
   const std::string folder = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR);
   CreateDirectoryA(folder.c_str(), nullptr);
   const std::string path = folder + "\\" + name + ".png";
-  EXPECT_NE(stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4), 0) << path;
+  EXPECT_NE(stbi_write_png(path.c_str(), picture.width, picture.height, 4, picture.pixels.data(), picture.width * 4), 0)
+      << path;
 }
 
 }  // namespace kit

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ LONG_PTR Style(HWND window, int which = GWL_STYLE);
 // A button press; returns once it was handled or a modal window came up.
 void Click(HWND button);
 void Click(HWND parent, int id);
+
+// A mouse message (a move, a button's press or release) at the middle of the
+// window; returns once it was handled.
+void Mouse(HWND window, UINT message);
+// The cursor shown now.
+HCURSOR Cursor();
 
 // List boxes.
 int ListCount(HWND list);
@@ -67,6 +74,16 @@ void ShowPage(HWND sheet, int index);
 
 // Presses the sheet's OK or Cancel and waits until it is gone.
 void EndSheet(HWND sheet, int button);
+
+// The window's pixels as shown on the screen (0xAARRGGBB, rows top down),
+// after its top-level window has been painted again whole.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  bool operator==(const Picture&) const = default;
+};
+Picture Capture(HWND window);
 
 // Writes a PNG of the window as shown on the screen into the build's
 // screenshots folder.

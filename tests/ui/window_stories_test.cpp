@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/link_label.h"
 #include "host/scoped_handle.h"
 #include "lifecycle/lifecycle_fixture.h"
 #include "res/resource_ids.h"
@@ -27,6 +28,7 @@ constexpr char kInstallKey[] = "Software\\Vellora";
 constexpr char kHelpClassKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr char kInstallFolder[] = "C:\\Program Files\\Vellora";
 constexpr char kWineOverrides[] = "Software\\Wine\\DllOverrides";
+constexpr char kWineBrowser[] = "Software\\Wine\\WineBrowser";
 
 // The pixels of a bitmap, to tell the plug-in's two folder bitmaps apart.
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
@@ -91,6 +93,7 @@ class Window : public ::testing::Test {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kInstallKey);
     RegDeleteTreeA(HKEY_CLASSES_ROOT, kHelpClassKey);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kWineOverrides, "hhctrl.ocx");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kWineBrowser);
   }
   void Start(HostStory& story) { ASSERT_EQ(story.Start(PlugInDllPath()).initialized, true); }
 
@@ -253,6 +256,7 @@ std::vector<HelpProbeCall> HelpCalls(const std::string& module) {
 void LoadHelpControlAs(const char* order) {
   if (order == nullptr) {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kWineOverrides, "hhctrl.ocx");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kWineBrowser);
   } else {
     SetRegistryText(HKEY_CURRENT_USER, kWineOverrides, "hhctrl.ocx", order);
   }
@@ -350,6 +354,157 @@ TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
   EXPECT_FALSE(kit::WindowShown(kSheet));
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES);
   lifecycle::ExpectHostClean(story);
+}
+
+// Wine's browser and mail launcher hand every address to the recorder from
+// now on, which appends it to an emptied log.
+void RecordOpenedAddresses() {
+  DeleteFileA(standin::WinePathFromLinux(VELLORA_OPENED_LOG).c_str());
+  const std::string recorder = "\"/bin/sh\" \"" VELLORA_OPENED_RECORDER "\" \"" VELLORA_OPENED_LOG "\"";
+  for (const char* launcher : {"Browsers", "Mailers"}) SetRegistryText(HKEY_CURRENT_USER, kWineBrowser, launcher, recorder);
+}
+
+// The addresses recorded so far, once at least `count` have come (they come
+// from other processes) or the wait is over. The launcher writes the spaces
+// of a mail's subject as %20: given back as spaces.
+std::vector<std::string> Opened(std::size_t count) {
+  std::vector<std::string> opened;
+  for (int waited = 0; waited < 200; ++waited) {
+    std::string log = ReadBytes(standin::WinePathFromLinux(VELLORA_OPENED_LOG));
+    for (std::size_t space; (space = log.find("%20")) != std::string::npos;) log.replace(space, 3, " ");
+    opened.clear();
+    for (std::size_t start = 0, end; (end = log.find('\n', start)) != std::string::npos; start = end + 1)
+      opened.push_back(log.substr(start, end - start));
+    if (opened.size() >= count) break;
+    Sleep(100);
+  }
+  return opened;
+}
+
+// The longest run of the link colour in one row of the picture.
+int LongestLinkRun(const kit::Picture& picture) {
+  int longest = 0;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0, run = 0; x < picture.width; ++x) {
+      run = picture.pixels[static_cast<std::size_t>(y) * picture.width + x] == 0xFF0000FFu ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  return longest;
+}
+
+constexpr char kHomePage[] = "http://www.example.com/vellora";
+constexpr char kSupportMail[] = "mailto:support@example.com?subject=[Vellora Support] your title add here";
+constexpr char kIdeasMail[] = "mailto:ideas@example.com?subject=[Vellora Ideas] your title add here";
+
+TEST_F(Window, TheAboutPageLinksOpenTheirTargetsAtEveryOpeningAndOkThereStillSaves) {
+  RecordOpenedAddresses();
+  HostStory story;
+  Start(story);
+  story.OpenFile(pdfs_.Pdf("first.pdf", 2));
+  const HCURSOR hand = LoadCursorA(story.Host().PlugInModule(), MAKEINTRESOURCEA(IDC_LINK_HAND));
+  std::vector<std::string> expected;
+  for (int opening = 1; opening <= 2; ++opening) {
+    SCOPED_TRACE("opening " + std::to_string(opening));
+    RemoveProjectFile();
+    OpenWindow(story, [&](const Page& w) {
+      kit::ShowPage(w.sheet, 1);
+      const auto about = reinterpret_cast<HWND>(SendMessageA(w.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      const HWND home = kit::Find(about, IDC_HOME_PAGE_LINK);
+      const HWND support = kit::Find(about, IDC_SUPPORT_LINK);
+      const HWND ideas = kit::Find(about, IDC_IDEAS_LINK);
+      EXPECT_EQ(kit::Text(home) + " " + kit::Text(support) + " " + kit::Text(ideas),
+                "http://www.example.com/vellora/index.htm support@example.com ideas@example.com");
+      kit::Mouse(home, WM_MOUSEMOVE);
+      EXPECT_EQ(kit::Cursor(), hand) << "the hand over a link";
+
+      // A left press opens nothing until its release; a right press opens at once.
+      kit::Mouse(home, WM_LBUTTONDOWN);
+      kit::Mouse(support, WM_RBUTTONDOWN);
+      expected.push_back(kSupportMail);
+      EXPECT_EQ(Opened(expected.size()), expected);
+      kit::Mouse(home, WM_LBUTTONUP);
+      expected.push_back(kHomePage);
+      EXPECT_EQ(Opened(expected.size()), expected);
+      kit::Mouse(ideas, WM_LBUTTONDOWN);
+      kit::Mouse(ideas, WM_LBUTTONUP);
+      expected.push_back(kIdeasMail);
+      EXPECT_EQ(Opened(expected.size()), expected);
+
+      if (opening == 1) {
+        // Blue, underlined from the first letter to the last.
+        SIZE extent{};
+        const WindowDc dc = GetWindowDc(home);
+        const Selection font = Select(dc.get().dc, reinterpret_cast<HGDIOBJ>(SendMessageA(home, WM_GETFONT, 0, 0)));
+        const std::string text = kit::Text(home);
+        GetTextExtentPoint32A(dc.get().dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        const kit::Picture shown = kit::Capture(home);
+        EXPECT_GE(LongestLinkRun(shown), extent.cx - 1) << "the underline";
+        // Without a font of its own the link is painted with the page's.
+        SendMessageA(home, WM_SETFONT, 0, FALSE);
+        EXPECT_TRUE(kit::Capture(home) == shown) << "painted with another font than the page's";
+        // At most 49 characters are painted.
+        const auto painted = [&](int characters) {
+          SetWindowTextA(home, std::string(static_cast<std::size_t>(characters), 'i').c_str());
+          return kit::Capture(home);
+        };
+        const kit::Picture first48 = painted(48);
+        const kit::Picture first49 = painted(49);
+        EXPECT_FALSE(first48 == first49);
+        EXPECT_TRUE(painted(60) == first49) << "more than 49 characters painted";
+      }
+      kit::EndSheet(w.sheet, IDOK);
+    });
+    EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "1") << "OK on the About page saved nothing";
+  }
+  Sleep(2000);
+  EXPECT_EQ(Opened(expected.size()), expected) << "each address opened once a click";
+  lifecycle::ExpectHostClean(story);
+}
+
+// The platform gives the handle of a destroyed window to later windows: a
+// destroyed control leaves the registry with its last message, so that the
+// next window with its handle reaches its own object, never the old one.
+TEST_F(Window, ASubclassedControlLeavesTheRegistryWhenDestroyedAndALinkRefusesAnOverlongTarget) {
+  RecordOpenedAddresses();
+  struct Probe : SubclassedWindow {
+    std::vector<UINT> seen;
+    int HandleMessage(HWND, UINT message, WPARAM, LPARAM) override {
+      seen.push_back(message);
+      return message == WM_APP;
+    }
+  };
+  const WindowHandle dialog(CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 200, 50, nullptr, nullptr, nullptr, nullptr));
+  const auto control = [&](int id) {
+    return CreateWindowA("STATIC", "text", WS_CHILD, 0, 0, 200, 20, dialog.get(), reinterpret_cast<HMENU>(id), nullptr,
+                         nullptr);
+  };
+  const HWND first = control(1);
+  Probe probe;
+  Probe other;
+  ASSERT_TRUE(probe.Subclass(first));
+  EXPECT_FALSE(other.Subclass(first)) << "subclassed twice, it would pass its messages to itself";
+  EXPECT_EQ(SendMessageA(first, WM_APP, 0, 0), 0) << "handled";
+  EXPECT_EQ(SendMessageA(first, WM_GETTEXTLENGTH, 0, 0), 4) << "passed on to the control's own procedure";
+  DestroyWindow(first);
+  EXPECT_EQ(probe.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+  EXPECT_EQ(TheSubclassRegistry().Find(first), nullptr) << "a destroyed control's node stays";
+
+  const std::string longest = "http://www.example.com/" + std::string(kLinkTargetSize - 24, 'a');
+  const HWND second = control(2);
+  LinkLabel link;
+  struct Row {
+    int id;
+    std::string target;
+    bool attached;
+  };
+  const Row rows[] = {{2, longest, true}, {2, longest + "b", false}, {3, longest, false}, {2, longest, true}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(link.Attach(dialog.get(), rows[i].id, rows[i].target.c_str()), rows[i].attached) << "row " << i + 1;
+    EXPECT_EQ(GetWindowLongPtrA(second, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc), rows[i].attached)
+        << "row " << i + 1;
+  }
+  SendMessageA(second, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+  EXPECT_EQ(Opened(1), std::vector<std::string>{longest}) << "a target of 259 characters opened whole";
 }
 
 }  // namespace
