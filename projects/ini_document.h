@@ -103,6 +103,11 @@
 // line break or NUL, not enclosed in a pair of the same quotes.
 bool ValueReadsBackUnchanged(std::string_view value);
 
+// The text a value stored as `stored` (as it stands in the file) reads as
+// into a buffer of buffer_size bytes, without its NUL: a pair of enclosing
+// quotes removed, cut to buffer_size - 1 characters.
+std::string_view IniValueAsRead(std::string_view stored, std::size_t buffer_size);
+
 class IniDocument {
  public:
   // An empty document: the text of an absent or empty file.
@@ -127,6 +132,13 @@ class IniDocument {
   std::string ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const;
   // The same text as a view into the document, valid until it changes.
   std::string_view ReadView(std::string_view section, std::string_view key, std::size_t buffer_size) const;
+
+  // The numbers below `limit` that key names of the first section named
+  // `section` spell as a lookup of the number would ask for them (decimal,
+  // no sign, no leading zero), ascending, each once: what reading the keys
+  // "0" to limit-1 one by one finds, in time that grows with the keys
+  // present rather than with the limit.
+  std::vector<std::uint32_t> NumberedKeys(std::string_view section, std::uint64_t limit) const;
 
   // The stored value as it stands in the file (no quote handling, no cut);
   // nothing when the section or key is absent or the key has no "=". Valid

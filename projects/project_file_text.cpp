@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "projects/ascii_text.h"
 #include "projects/ini_document.h"
 #include "projects/ini_normal_form.h"
 #include "projects/project_limits.h"
@@ -21,27 +22,15 @@ constexpr std::string_view kActiveIndex = "ActiveArticleIndex";
 constexpr std::string_view kOpenNum = "OpenNum";
 constexpr char kPathStateSeparator = '?';
 
-std::string FoldAscii(std::string_view s) {
+std::string Folded(std::string_view s) {
   std::string folded(s);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : folded) c = FoldAscii(c);
   return folded;
 }
 
-// The leading decimal number of a value: whitespace, an optional sign, then
-// digits; no digits give 0. Saturates instead of overflowing.
-long long LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long n = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (n < 1'000'000'000'000LL) n = n * 10 + (text[i] - '0');
-  }
-  return negative ? -n : n;
-}
+// The leading decimal number of a value (the reader's buffers hold at most
+// nine digits).
+long long LeadingNumber(std::string_view text) { return ReadInteger(text).value_or(0); }
 
 // How much of a file goes into its value: the path, "?" and the state when
 // that reads back whole within the reader's buffer, else the path and "?"
@@ -78,7 +67,7 @@ std::vector<int> WrittenProjects(const ProjectStore& store) {
   std::unordered_set<std::string> names;
   for (int i = 0; i < store.ProjectCount(); ++i) {
     const std::string& name = store.Name(i);
-    if (IsStorableProjectName(name) && names.insert(FoldAscii(name)).second) written.push_back(i);
+    if (IsStorableProjectName(name) && names.insert(Folded(name)).second) written.push_back(i);
   }
   return written;
 }

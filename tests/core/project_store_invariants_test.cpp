@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "projects/ascii_text.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
 
@@ -85,7 +86,7 @@ class RandomSession {
         if (index == -1) {
           ASSERT_EQ(before, kMaxProjects);
         } else {
-          ASSERT_TRUE(SameProjectName(store_.Name(index), name));
+          ASSERT_TRUE(EqualIgnoringAsciiCase(store_.Name(index), name));
         }
         break;
       }

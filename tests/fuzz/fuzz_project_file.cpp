@@ -11,6 +11,7 @@
 
 #include "projects/ini_document.h"
 #include "projects/project_file_text.h"
+#include "projects/ascii_text.h"
 #include "projects/project_limits.h"
 #include "projects/project_name_list.h"
 #include "projects/project_store.h"
@@ -68,7 +69,7 @@ void CheckLimits(const ProjectStore& store) {
   Check(store.ProjectCount() >= 1 && store.ProjectCount() <= kMaxProjects);
   for (int i = 1; i < store.ProjectCount(); ++i) {
     Check(IsStorableProjectName(store.Name(i)));
-    for (int k = 0; k < i; ++k) Check(!SameProjectName(store.Name(i), store.Name(k)));
+    for (int k = 0; k < i; ++k) Check(!EqualIgnoringAsciiCase(store.Name(i), store.Name(k)));
     const FileList& files = store.Files(i);
     Check(files.Count() <= kMaxFiles);
     for (int j = 0; j < files.Count(); ++j) {

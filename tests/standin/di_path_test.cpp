@@ -2,7 +2,7 @@
 #include "standin/di_path.h"
 
 #include "host/host_api.h"
-#include "host/host_text.h"
+#include "host/scoped_handle.h"
 #include "tests/standin/story_fixture.h"
 
 namespace {
