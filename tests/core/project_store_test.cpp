@@ -173,13 +173,13 @@ TEST(ProjectStore, RemovingProjectsKeepsNamesAndFilesPaired) {
   EXPECT_EQ(store.RemoveProject(-1), 1);
 }
 
-TEST(ProjectStore, ClearAllEmptiesTheClipboard) {
+TEST(ProjectStore, ClearAllKeepsTheClipboard) {
   ProjectStore store = MakeStore({{"P0", {"/D/a.pdf"}}, {"P1", {"/D/b.pdf"}}});
   store.MarkAllFiles(1, ClipMode::kCopy, true);
   store.ClearAll();
   EXPECT_EQ(store.ProjectCount(), 0);
-  EXPECT_EQ(store.ClipboardSource(), -1);
-  EXPECT_EQ(store.ClipboardMode(), ClipMode::kNone);
+  EXPECT_EQ(store.ClipboardSource(), 1);
+  EXPECT_EQ(store.ClipboardMode(), ClipMode::kCopy);
 }
 
 TEST(ProjectStore, RemovingFilesKeepsOrderAndActiveIndex) {

@@ -208,6 +208,10 @@ TEST(ProjectFileDifferential, LoadedValuesEqualThePlatformsOnDamagedFiles) {
       const int count = std::atoi(PlatformRead(file.path(), name, "OpenNum", 8).c_str());
       for (int j = 0; j < count; ++j) {
         std::string value = PlatformRead(file.path(), name, std::to_string(j), 1024);
+        if (value.size() == 1023) {  // cut by the buffer: the path is kept, no item of these states is whole
+          if (value.find('?') == std::string::npos) continue;
+          value.resize(value.find('?') + 1);
+        }
         if (!value.empty()) expected.push_back(value.find('?') == std::string::npos ? value + "?" : value);
       }
       ASSERT_EQ(static_cast<std::size_t>(files.Count()), expected.size()) << text;
