@@ -8,5 +8,5 @@ bash "$root/scripts/build.sh" win64 Vellora standin_host >/dev/null
 build="$root/build/win64"
 export VELLORA_WINEPREFIX="$build/wineprefix"
 "$root/cmake/wine-prefix.sh"
-run=("$root/cmake/wine-run.sh" "$build/standin/standin_host.exe" --demo "$build/host/Vellora.api")
+run=("$root/cmake/wine-run.sh" "$build/standin/standin_host.exe" --demo "$build/plugin/Vellora.api")
 if [ -n "${DISPLAY:-}" ]; then "${run[@]}"; else xvfb-run -a "${run[@]}"; fi
