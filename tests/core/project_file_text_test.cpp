@@ -53,6 +53,7 @@ std::string NameList(const std::string& count, const std::vector<std::pair<int, 
 }
 
 TEST(ProjectFileText, SavedText) {
+  const std::string longest(255, 'm');
   const struct {
     Projects projects;
     std::string before, after;
@@ -65,12 +66,16 @@ TEST(ProjectFileText, SavedText) {
        "[Old]\r\nOpenNum=1\r\n0=/D/a.pdf?\r\n" + kHead + "2\r\n0=CURRENT OPENED FILES\r\n1=New\r\n" + kDefaultSection +
            "[New]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/b.pdf?\r\n"},
       // Names come back as the reader reads them, each finding its section.
-      // 2: names with blanks, quotes and "]"
-      {{{"  padded  ", -1, {}}, {"\"q r\"", -1, {{"/D/q.pdf", ""}}}, {"a]b", -1, {}}},
+      // 2: names with blanks, quotes and "]", and the longest name the reader takes
+      {{{"  padded  ", -1, {}}, {"\"q r\"", -1, {{"/D/q.pdf", ""}}}, {"a]b", -1, {}}, {longest, -1, {}}},
        "",
-       kHead + "4\r\n0=CURRENT OPENED FILES\r\n1=padded\r\n2=\"q r\"\r\n3=a]b\r\n" + kDefaultSection +
-           "[padded]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n[q r]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n"
-           "0=/D/q.pdf?\r\n[a]b]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"},
+       kHead + "5\r\n0=CURRENT OPENED FILES\r\n1=padded\r\n2=\"q r\"\r\n3=a]b\r\n4=" + longest + "\r\n" +
+           kDefaultSection +
+           "[padded]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n[q r]\r\nActiveArticleIndex=-1\r\n"
+           "OpenNum=1\r\n0=/D/q.pdf?\r\n[a]b]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n[" +
+           longest +
+           "]\r\n"
+           "ActiveArticleIndex=-1\r\nOpenNum=0\r\n"},
       // 3: names that cannot come back, or come back as an earlier one
       {{{"Project_Name", -1, {}},
         {"\"\"", -1, {}},
@@ -159,12 +164,13 @@ TEST(ProjectFileText, ValuesLongerThanTheBufferKeepTheirPathAndWholeItems) {
       "/D/" + std::string(1023 - 7 - 1 - 10 - 206, 'x') + ".pdf";  // "<path>?<state>" is 1023 less one item
   const Projects expected = {
       {"A", 1, {{path, "PAGEMODE=2" + item}, {fits, ""}, {exact, "PAGEMODE=2" + item}, {"/D/ok.pdf", kState}}}};
+  const std::string over = kState + "&X=" + std::string(980, 'x');  // "/D/ok.pdf?<over>" is 1024 characters
   const Projects saved = {
-      {"A", 2, {{tooLong, ""}, {path, state}, {fits, ""}, {exact, "PAGEMODE=2" + item}, {"/D/ok.pdf", kState}}}};
+      {"A", 2, {{tooLong, ""}, {path, state}, {fits, ""}, {exact, "PAGEMODE=2" + item}, {"/D/ok.pdf", over}}}};
   EXPECT_EQ(Loaded(Saved(saved)), expected) << "saved";
   const std::string file = NameList("2", {{1, "A"}}) + "[A]\r\nActiveArticleIndex=1\r\nOpenNum=5\r\n0=" + tooLong +
                            "?\r\n1=" + path + "?" + state + "\r\n2=" + fits + "?\r\n3=" + exact + "?PAGEMODE=2" + item +
-                           "\r\n4=/D/ok.pdf?" + kState + "\r\n";
+                           "\r\n4=/D/ok.pdf?" + over + "\r\n";
   EXPECT_EQ(Loaded(file), expected) << "written by hand";
 }
 

@@ -63,21 +63,20 @@ TEST(DefaultSectionDifferential, HandDamagedFiles) {
   const std::string nul(1, '\0');
   const std::string rows[] = {
       /* 0 */ Project("[CURRENT OPENED FILES]", 3, 40),
-      /* 1 */ "[CURRENT OPENED FILES]\r\nOpenNum=1\r\n0=/C/a.pdf?",
-      /* 2 */ Project("[CURRENT OPENED FILES]", 1, 30) + Project("[CURRENT OPENED FILES]", 4, 30),
-      /* 3 */ "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=P\r\n" + Project("[P]", 3, 50) +
+      /* 1 */ Project("[CURRENT OPENED FILES]", 1, 30) + Project("[CURRENT OPENED FILES]", 4, 30),
+      /* 2 */ "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=P\r\n" + Project("[P]", 3, 50) +
           Project("[CURRENT OPENED FILES]", 2, 50),
-      /* 4 */ "[CURRENT OPENED FILES]\r\nOpenNum=1234567890123\r\nActiveArticleIndex=\"123456789\"\r\n0=" +
+      /* 3 */ "[CURRENT OPENED FILES]\r\nOpenNum=1234567890123\r\nActiveArticleIndex=\"123456789\"\r\n0=" +
           std::string(2000, 'b') + "\r\n1=\"" + std::string(1022, 'q') + "\"\r\n2=/C/x.pdf?" + std::string(1023, 'e') +
           "\r\n3=" + Entry(3, 1100) + "\r\n",
-      /* 5 */ "[CURRENT OPENED FILES]\r\nOpenNum=\"12345678\"\r\nActiveArticleIndex='1234567'\r\n",
-      /* 6 */ "[CURRENT OPENED FILES]]\r\nOpenNum=9\r\n" + Project("[CURRENT OPENED FILES]x", 2, 20),
-      /* 7 */ "OpenNum=2\r\n0=/C/a.pdf?\r\n[CURRENT OPENED FILES]\r\n1=/C/b.pdf?\r\n[]\r\nOpenNum=1\r\n",
-      /* 8 */ "[CURRENT OPENED FILES" + nul + "junk]\r\nOpenNum=1\r\n0=/C/n.pdf?\r\n",
+      /* 4 */ "[CURRENT OPENED FILES]\r\nOpenNum=\"12345678\"\r\nActiveArticleIndex='1234567'\r\n",
+      /* 5 */ "[CURRENT OPENED FILES]]\r\nOpenNum=9\r\n" + Project("[CURRENT OPENED FILES]x", 2, 20),
+      /* 6 */ "OpenNum=2\r\n0=/C/a.pdf?\r\n[CURRENT OPENED FILES]\r\n1=/C/b.pdf?\r\n[]\r\nOpenNum=1\r\n",
+      /* 7 */ "[CURRENT OPENED FILES" + nul + "junk]\r\nOpenNum=1\r\n0=/C/n.pdf?\r\n",
       // Keys present however sparse, read as a lookup finds them.
-      /* 9 */
+      /* 8 */
       "[CURRENT OPENED FILES]\r\nOpenNum=301\r\n300=/C/300.pdf?\r\n1=/C/1.pdf?\r\n256=/C/256.pdf?\r\n01=/C/01.pdf?\r\n",
-      /* 10 */ "[CURRENT OPENED FILES]\r\nOpenNum=999999999\r\n5=/C/5.pdf?\r\n0=/C/0.pdf?\r\n+7=/C/7.pdf?\r\n",
+      /* 9 */ "[CURRENT OPENED FILES]\r\nOpenNum=999999999\r\n5=/C/5.pdf?\r\n0=/C/0.pdf?\r\n+7=/C/7.pdf?\r\n",
   };
   const support::TempFolder folder;
   const std::string path = folder.Path("damaged.ini");

@@ -74,20 +74,19 @@ TEST_F(RestoreStory, WhatOpensAndWhatComesToTheFront) {
       /* 1 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=1\r\n", "ac", 1, 1},
       /* 2 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=2\r\n", "ac", 1, 0},  // 2 is not below 2 opened
       /* 3 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=-1\r\n", "ac", 1, 0},
-      /* 4 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=99\r\n", "ac", 1, 0},
-      /* 5 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=\r\n", "ac", 1, 0},
-      /* 6 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\n", "ac", 1, 0},
-      /* 7 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=x\r\n", "ac", 0, 1},  // no digits read as 0
-      /* 8 */ {"ActiveArticleIndex=0\r\n0=%a?\r\n", "", -1, 0},
-      /* 9 */ {"ActiveArticleIndex=0\r\nOpenNum=0\r\n0=%a?\r\n", "", -1, 0},
-      /* 10 */ {"OpenNum=-3\r\n0=%a?\r\n", "", -1, 0},
-      /* 11 */ {"ActiveArticleIndex=0\r\nOpenNum=2\r\n0=\r\n", "", -1, 0},
-      /* 12 */
+      /* 4 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=\r\n", "ac", 1, 0},
+      /* 5 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\n", "ac", 1, 0},
+      /* 6 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=x\r\n", "ac", 0, 1},  // no digits read as 0
+      /* 7 */ {"ActiveArticleIndex=0\r\n0=%a?\r\n", "", -1, 0},
+      /* 8 */ {"ActiveArticleIndex=0\r\nOpenNum=0\r\n0=%a?\r\n", "", -1, 0},
+      /* 9 */ {"OpenNum=-3\r\n0=%a?\r\n", "", -1, 0},
+      /* 10 */ {"ActiveArticleIndex=0\r\nOpenNum=2\r\n0=\r\n", "", -1, 0},
+      /* 11 */
       {"ActiveArticleIndex=1\r\nOpenNum=4\r\n0=%a?PAGE=1\r\n1=%gone?PAGE=1\r\n2=not a path "
        "text?PAGE=1\r\n3=%c?PAGE=1\r\n",
        "ac", 1, 1},
-      /* 13 */ {"OpenNum=2\r\n0=%a?ACTIVE=TRUE\r\n1=%b?\r\n", "ab", 1, 0},  // the string's ACTIVE does not activate
-      /* 14 */ {"OpenNum=999999999\r\n300=%c?\r\n0=%a?\r\n+1=%b?\r\n", "ac", 1, 0},  // keys present, however sparse
+      /* 12 */ {"OpenNum=2\r\n0=%a?ACTIVE=TRUE\r\n1=%b?\r\n", "ab", 1, 0},  // the string's ACTIVE does not activate
+      /* 13 */ {"OpenNum=999999999\r\n300=%c?\r\n0=%a?\r\n+1=%b?\r\n", "ac", 1, 0},  // keys present, however sparse
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(Restore(rows[i].section), rows[i].opened) << "row " << i;
@@ -96,7 +95,7 @@ TEST_F(RestoreStory, WhatOpensAndWhatComesToTheFront) {
     EXPECT_EQ(story_.Log().Count("AVMenuItemExecute"), rows[i].activations) << "row " << i;
     EXPECT_FALSE(story_.LastFailedCall().has_value()) << "row " << i;
   }
-  // Row 12 applied each state that opened; an entry without "?" opens with no state.
+  // Row 11 applied each state that opened; an entry without "?" opens with no state.
   Restore("OpenNum=1\r\n0=%a\r\n");
   EXPECT_EQ(story_.State(story_.OpenDocuments()[0]).batchesCompleted, 0);
 }
