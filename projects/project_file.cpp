@@ -11,8 +11,8 @@
 #include "projects/ini_section_file.h"
 #include "projects/project_file_format.h"
 #include "projects/project_file_path.h"
-#include "projects/project_limits.h"
 #include "projects/project_file_text.h"
+#include "projects/project_limits.h"
 #include "projects/project_store.h"
 #include "projects/whole_file.h"
 
@@ -56,8 +56,10 @@ StartupProject ReadStartupProject(const std::string& path) {
   const IniDocument section = ReadFirstIniSection(path, kDefaultProjectName);
   const std::string_view count = section.ReadView(kDefaultProjectName, kFileCountKey, kStartupNumberBuffer);
   if (!count.empty()) {
-    for (const std::uint32_t key : section.NumberedKeys(kDefaultProjectName, std::max(0, ReadInteger(count).value_or(0)))) {
-      const auto value = FileValueThatFits(section.ReadView(kDefaultProjectName, std::to_string(key), std::string_view::npos));
+    for (const std::uint32_t key :
+         section.NumberedKeys(kDefaultProjectName, std::max(0, ReadInteger(count).value_or(0)))) {
+      const auto value =
+          FileValueThatFits(section.ReadView(kDefaultProjectName, std::to_string(key), std::string_view::npos));
       if (!value || value->empty()) continue;
       project.entries.emplace_back(*value);
       if (project.entries.size() == static_cast<std::size_t>(kMaxFiles)) break;

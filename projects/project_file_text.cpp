@@ -84,8 +84,8 @@ void EmitProjectListKeys(const ProjectStore& store, const std::vector<WrittenPro
 // and the two numbers that come before the files.
 struct SectionPlan {
   std::vector<std::optional<std::size_t>> lengths;  // WrittenLength of each file
-  std::string active;  // "ActiveArticleIndex"
-  std::string count;   // "OpenNum"
+  std::string active;                               // "ActiveArticleIndex"
+  std::string count;                                // "OpenNum"
 };
 
 // value is a buffer reused from file to file, so that a large store does not
@@ -148,8 +148,7 @@ std::size_t ProjectSectionSize(std::string_view name, const FileList& files, con
 // Appends a project's section in the normal form: its header and the keys
 // EmitProjectKeys gives, each file's value appended in its parts instead of
 // composed first.
-void AppendProjectSection(std::string& text, std::string_view name, const FileList& files,
-                          const SectionPlan& section) {
+void AppendProjectSection(std::string& text, std::string_view name, const FileList& files, const SectionPlan& section) {
   AppendIniHeader(text, name);
   AppendIniKey(text, kActiveIndexKey, section.active);
   AppendIniKey(text, kFileCountKey, section.count);
@@ -177,8 +176,9 @@ void WriteProjects(const ProjectStore& store, IniDocument& doc) {
   for (const WrittenProject& project : written) {
     DeleteAllSections(doc, project.section);
     const FileList& files = store.Files(project.index);
-    EmitProjectKeys(files, PlanProjectSection(files, value), value,
-                    [&](std::string_view key, std::string_view value) { doc.WriteString(project.section, key, value); });
+    EmitProjectKeys(files, PlanProjectSection(files, value), value, [&](std::string_view key, std::string_view value) {
+      doc.WriteString(project.section, key, value);
+    });
   }
 }
 
@@ -204,7 +204,8 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
   }
   std::vector<SectionPlan> sections;
   std::string value;
-  for (const WrittenProject& project : written) sections.push_back(PlanProjectSection(store.Files(project.index), value));
+  for (const WrittenProject& project : written)
+    sections.push_back(PlanProjectSection(store.Files(project.index), value));
 
   // The exact size first, so that the text is composed in one buffer: the
   // old text's, which is as large when the store has not changed much. A
@@ -257,7 +258,8 @@ void ReadProjects(const IniDocument& doc, ProjectStore& store) {
       const std::size_t separator = value->find(kPathStateSeparator);
       const std::string_view path = value->substr(0, separator);
       if (path.empty()) continue;
-      const std::string_view state = separator == std::string_view::npos ? std::string_view() : value->substr(separator + 1);
+      const std::string_view state =
+          separator == std::string_view::npos ? std::string_view() : value->substr(separator + 1);
       if (!store.AppendLoadedFile(project, path, state)) break;
     }
   }

@@ -67,7 +67,9 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   // The new file takes the old one's attributes from the start (ReplaceFileA
   // also keeps its security); a read-only file was refused before.
   const DWORD old = GetFileAttributesA(path.c_str());
-  const DWORD kept = old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+  const DWORD kept = old == INVALID_FILE_ATTRIBUTES
+                         ? 0
+                         : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
   FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return WriteInPlace(path, bytes);
@@ -84,9 +86,9 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   const bool flushed = FlushFileBuffers(file.get());
   file.reset();
   const bool replaced =
-      flushed && (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                               nullptr) ||
-                  MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+      flushed &&
+      (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+       MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
   if (!replaced) DeleteFileA(temporary.c_str());
   return replaced;
 }
