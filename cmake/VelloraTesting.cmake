@@ -32,11 +32,17 @@ endfunction()
 # vellora_add_test(<name> SOURCES ... [LIBS ...] [SERIAL] [ARGS ...])
 #   One test program, one CTest test that runs all its cases. In the Windows
 #   build it runs under Wine. SERIAL: the program opens windows or touches
-#   the shared project file in the prefix's system folder, so it runs alone.
+#   the shared project file in the prefix's system folder (starting the
+#   stand-in host does: it restores what the file lists), so it runs alone,
+#   and each of its tests begins with no project file (tests/support).
 function(vellora_add_test name)
   cmake_parse_arguments(T "SERIAL" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  if(WIN32 AND T_SERIAL)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} test_main)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 ${T_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT 900)
   vellora_test_properties(${name} "${T_SERIAL}")

@@ -1,40 +1,14 @@
 #include "docstate/activate_document.h"
 
 #include <limits>
-#include <utility>
 
-#include "host/host_error.h"
 #include "host/host_operations.h"
+#include "host/scoped_handle.h"
 
 namespace {
 
 constexpr char kWindowMenuName[] = "Window";
 constexpr char kWindowMenuSeparatorName[] = "WindowMenuSeparator";
-
-// A menu or menu item acquired from the host, released once when it goes.
-template <typename Handle, void (*Release)(Handle)>
-class Acquired {
- public:
-  explicit Acquired(Handle handle) : handle_(handle) {}
-  Acquired(const Acquired&) = delete;
-  Acquired& operator=(const Acquired&) = delete;
-  ~Acquired() {
-    if (handle_ == nullptr) return;
-    try {
-      Release(std::exchange(handle_, nullptr));
-    } catch (const HostError&) {
-      // The host refused to take it back; there is nothing more to do with it.
-    }
-  }
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  Handle handle_;
-};
-
-using AcquiredMenu = Acquired<AVMenu, host::AVMenuRelease>;
-using AcquiredMenuItem = Acquired<AVMenuItem, host::AVMenuItemRelease>;
 
 }  // namespace
 

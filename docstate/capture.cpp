@@ -1,14 +1,15 @@
 #include "docstate/capture.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "docstate/activate_document.h"
 #include "docstate/view_state.h"
 #include "host/host_api.h"
-#include "host/host_callback.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
+#include "host/scoped_handle.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
 
@@ -32,6 +33,9 @@ ViewState ReadViewState(AVDoc doc, AVPageView view) {
   return state;
 }
 
+// Path texts are compared exactly: /C/Docs/a.pdf and /c/Docs/a.pdf differ.
+bool SameText(const HostText& a, const HostText& b) { return a && b && std::strcmp(a.get(), b.get()) == 0; }
+
 }  // namespace
 
 HostText DocumentPathText(AVDoc doc) {
@@ -52,7 +56,7 @@ ASBool CaptureDocument(AVDoc doc, void* clientData) {
   // state is read: the host reports the state of the front view.
   ActivateNthDocument(context.position);
   ViewState state = ReadViewState(doc, view);
-  state.active = context.activePath != nullptr && path.Equals(*context.activePath);
+  state.active = context.activePath != nullptr && SameText(path, *context.activePath);
   if (path) {
     ProjectStore& store = *context.store;
     store.AddFileToProject(path.get(), BuildViewStateString(state), kDefaultProjectName);
@@ -77,7 +81,7 @@ void CaptureOpenDocuments(ProjectStore& store) {
   store.AddProject(kDefaultProjectName);
 
   {
-    const HostCallback enumerate(HostEntryProc<CaptureDocument>());
+    const HostCallback enumerate(host::ASCallbackCreate(Host().extensionId, HostEntryProc<CaptureDocument>()));
     host::AVAppEnumDocs(enumerate.get(), &context);
   }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "host/host_interface.h"
-#include "host/host_text.h"
+#include "host/scoped_handle.h"
 
 class ProjectStore;
 

@@ -4,37 +4,10 @@
 
 #include "docstate/state_value.h"
 #include "docstate/view_state_keys.h"
-#include "host/host_error.h"
 #include "host/host_operations.h"
+#include "host/scoped_handle.h"
 
 namespace {
-
-// One batch of page-view changes: begun on construction, ended by End(). If
-// an error leaves the batch open, the destructor still ends it so the page
-// view is not left frozen; an error from that late end cannot be reported
-// while the first one is on its way and is dropped.
-class PageViewBatch {
- public:
-  explicit PageViewBatch(AVPageView view) : view_(view) { host::AVPageViewBeginOperation(view_); }
-  PageViewBatch(const PageViewBatch&) = delete;
-  PageViewBatch& operator=(const PageViewBatch&) = delete;
-  ~PageViewBatch() {
-    if (open_) {
-      try {
-        host::AVPageViewEndOperation(view_);
-      } catch (const HostError&) {
-      }
-    }
-  }
-  void End() {
-    open_ = false;
-    host::AVPageViewEndOperation(view_);
-  }
-
- private:
-  AVPageView view_;
-  bool open_ = true;
-};
 
 std::optional<std::int16_t> ReadInteger16(std::string_view text) {
   const std::optional<std::int32_t> number = ReadInteger(text);
@@ -90,9 +63,10 @@ bool OpenWithState(std::string_view path, std::optional<std::string_view> state)
   const AVDoc doc = host::AVDocOpenFromFile(pathName, fileSys, nullptr);
   if (doc == nullptr) return false;
   if (state) {
-    PageViewBatch batch(host::AVDocGetPageView(doc));
+    // An error while applying leaves the batch to its owner, which ends it.
+    PageViewBatch batch = BeginPageViewBatch(host::AVDocGetPageView(doc));
     for (const StateItem& item : ParseViewStateString(*state)) ApplyStateItem(doc, item);
-    batch.End();
+    EndPageViewBatch(batch);
   }
   return true;
 }

@@ -3,9 +3,10 @@
 
 #include <string_view>
 
-// Reads the section "CURRENT OPENED FILES" of the project file, opens each
-// listed document in key order with its view state, then brings the document
-// at "ActiveArticleIndex" to the front when that many documents opened.
+// Reads the default project of the project file (ReadStartupProject), opens
+// each listed document in key order with its view state, then brings the
+// document at "ActiveArticleIndex" to the front when that many documents
+// opened.
 // Shows nothing; host errors propagate as HostError.
 void RestoreOpenFiles();
 

@@ -6,10 +6,7 @@
 #include <optional>
 #include <string_view>
 
-// Reads a decimal integer: leading blanks are skipped, then an optional sign,
-// then digits up to the first other character ("98304.000000" reads 98304).
-// No digits read as 0. A number outside the signed 32-bit range gives nothing.
-std::optional<std::int32_t> ReadInteger(std::string_view text);
+#include "projects/ascii_text.h"  // ReadInteger
 
 // `value` narrowed to 16 bits, or nothing when it does not fit.
 std::optional<std::int16_t> NarrowTo16(std::int32_t value);

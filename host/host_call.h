@@ -56,8 +56,14 @@ __attribute__((noinline)) auto CallHostEntry(HFTEntry rawEntry, Args... args) {
   throw HostError(frame.host.errorCode);
 }
 
-// One call of the host table entry `selector`.
-template <typename Proto, typename... Args>
-auto CallHost(const HostTable& table, int selector, Args... args) {
-  return CallHostEntry<Proto>(TableEntry(table, selector), args...);
-}
+// One call of the host table entry `selector`, the arguments given after it:
+// TableCall<Proto>{table, selector}(arguments...).
+template <typename Proto>
+struct TableCall {
+  const HostTable& table;
+  int selector;
+  template <typename... Args>
+  auto operator()(Args... args) const {
+    return CallHostEntry<Proto>(TableEntry(table, selector), args...);
+  }
+};

@@ -143,155 +143,107 @@ struct AVDocViewDef {
   unsigned char bytes[kViewDefinitionSize];
 };
 
-// --- Selectors ------------------------------------------------------------------
+// --- Operations -----------------------------------------------------------------
+// Every operation of the host's tables, named once. Each table's list gives,
+// in selector order from 1, OP(result, name, (parameters), (arguments)); the
+// exception-frame operations and ASRaise, the mechanism of host errors, come
+// as FRAME(...) and get no typed wrapper. From the lists come the selectors
+// (<name>SEL), the signatures (<name>SELPROTO), the plug-in's wrappers
+// (host/host_operations.h) and the stand-in host's tables and entries.
+// clang-format off
+#define VELLORA_CORE_OPERATIONS(OP, FRAME) \
+  OP(HFT, ASExtensionMgrGetHFT, (ASAtom name, ASUns32 version), (name, version)) \
+  OP(ASAtom, ASAtomFromString, (const char* text), (text)) \
+  OP(const char*, ASAtomGetString, (ASAtom atom), (atom)) \
+  OP(ASCallback, ASCallbackCreate, (ASExtension owner, void* proc), (owner, proc)) \
+  OP(void, ASCallbackDestroy, (ASCallback callback), (callback)) \
+  FRAME(void, ASPushExceptionFrame, (ASExceptionFrame* frame, ASRestoreProc restore), (frame, restore)) \
+  FRAME(void, ASPopExceptionFrame, (), ()) \
+  FRAME(ASErrorCode, ASGetExceptionErrorCode, (), ()) \
+  FRAME(void, ASRaise, (ASErrorCode code), (code)) \
+  OP(void, ASfree, (void* block), (block)) \
+  OP(void, HFTReplaceEntry, (HFT table, int selector, HFTEntry replacement, ASUns32 flags), \
+     (table, selector, replacement, flags)) \
+  OP(HFTEntry, HFTGetReplacedEntry, (HFT table, int selector, HFTEntry replacement), (table, selector, replacement))
 
-enum CoreSel : int {
-  ASExtensionMgrGetHFTSEL = 1,
-  ASAtomFromStringSEL,
-  ASAtomGetStringSEL,
-  ASCallbackCreateSEL,
-  ASCallbackDestroySEL,
-  ASPushExceptionFrameSEL,
-  ASPopExceptionFrameSEL,
-  ASGetExceptionErrorCodeSEL,
-  ASRaiseSEL,
-  ASfreeSEL,
-  HFTReplaceEntrySEL,
-  HFTGetReplacedEntrySEL,
-  CoreNUMSELECTORSplusOne
-};
+#define VELLORA_ACROSUPPORT_OPERATIONS(OP) \
+  OP(ASFileSys, ASGetDefaultFileSys, (), ()) \
+  OP(char*, ASFileSysDIPathFromPath, (ASFileSys fileSys, ASPathName path, ASPathName relativeTo), \
+     (fileSys, path, relativeTo)) \
+  OP(ASPathName, ASFileSysPathFromDIPath, (ASFileSys fileSys, const char* diPath, ASPathName relativeTo), \
+     (fileSys, diPath, relativeTo)) \
+  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file))
 
+#define VELLORA_PDMODEL_OPERATIONS(OP) \
+  OP(ASInt32, PDDocGetNumPages, (PDDoc doc), (doc)) \
+  OP(ASFile, PDDocGetFile, (PDDoc doc), (doc)) \
+  OP(ASInt32, PDPageGetNumber, (PDPage page), (page))
+
+#define VELLORA_ACROVIEW_OPERATIONS(OP) \
+  OP(void, AVAppRegisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
+     (nsel, owner, proc, clientData)) \
+  OP(void, AVAppUnregisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
+     (nsel, owner, proc, clientData)) \
+  OP(ASBool, AVAppCanQuit, (), ()) \
+  OP(void, AVAppEnumDocs, (ASCallback enumProc, void* clientData), (enumProc, clientData)) \
+  OP(AVDoc, AVAppGetActiveDoc, (), ()) \
+  OP(AVToolBar, AVAppGetToolBar, (), ()) \
+  OP(AVMenubar, AVAppGetMenubar, (), ()) \
+  OP(AVToolButton, AVToolButtonNew, (ASAtom name, void* icon, ASBool longOnly, ASBool isSeparator), \
+     (name, icon, longOnly, isSeparator)) \
+  OP(void, AVToolBarAddButton, (AVToolBar bar, AVToolButton button, ASBool before, AVToolButton otherButton), \
+     (bar, button, before, otherButton)) \
+  OP(void, AVToolButtonSetExecuteProc, (AVToolButton button, ASCallback proc, void* clientData), \
+     (button, proc, clientData)) \
+  OP(void, AVToolButtonSetHelpText, (AVToolButton button, const char* text), (button, text)) \
+  OP(void, AVToolButtonDestroy, (AVToolButton button), (button)) \
+  OP(PDDoc, AVDocGetPDDoc, (AVDoc doc), (doc)) \
+  OP(AVDoc, AVDocOpenFromFile, (ASPathName path, ASFileSys fileSys, const char* tempTitle), \
+     (path, fileSys, tempTitle)) \
+  OP(ASBool, AVDocClose, (AVDoc doc, ASBool noSave), (doc, noSave)) \
+  OP(AVPageView, AVDocGetPageView, (AVDoc doc), (doc)) \
+  OP(void, AVDocGetViewDef, (AVDoc doc, AVDocViewDef* viewDef), (doc, viewDef)) \
+  OP(ASInt16, AVDocGetViewMode, (AVDoc doc), (doc)) \
+  OP(void, AVDocSetViewMode, (AVDoc doc, ASInt16 mode), (doc, mode)) \
+  OP(ASInt16, AVDocGetSplitterPosition, (AVDoc doc), (doc)) \
+  OP(void, AVDocSetSplitterPosition, (AVDoc doc, ASInt16 position), (doc, position)) \
+  OP(ASInt16, AVPageViewGetLayoutMode, (AVPageView view), (view)) \
+  OP(void, AVPageViewSetLayoutMode, (AVPageView view, ASInt16 mode), (view, mode)) \
+  OP(PDPage, AVPageViewGetPage, (AVPageView view), (view)) \
+  OP(void, AVPageViewGoTo, (AVPageView view, ASInt32 page), (view, page)) \
+  OP(ASInt32, AVPageViewGetZoomType, (AVPageView view), (view)) \
+  OP(ASFixed, AVPageViewGetZoom, (AVPageView view), (view)) \
+  OP(void, AVPageViewZoomTo, (AVPageView view, ASInt32 zoomType, ASFixed zoom), (view, zoomType, zoom)) \
+  OP(void, AVPageViewGetAperture, (AVPageView view, AVRect16* rect), (view, rect)) \
+  OP(void, AVPageViewScrollTo, (AVPageView view, ASInt16 x, ASInt16 y), (view, x, y)) \
+  OP(void, AVPageViewBeginOperation, (AVPageView view), (view)) \
+  OP(void, AVPageViewEndOperation, (AVPageView view), (view)) \
+  OP(AVMenu, AVMenubarAcquireMenuByName, (AVMenubar bar, const char* name), (bar, name)) \
+  OP(AVMenuItem, AVMenubarAcquireMenuItemByName, (AVMenubar bar, const char* name), (bar, name)) \
+  OP(ASInt32, AVMenuGetMenuItemIndex, (AVMenu menu, AVMenuItem item), (menu, item)) \
+  OP(AVMenuItem, AVMenuAcquireMenuItemByIndex, (AVMenu menu, ASInt32 index), (menu, index)) \
+  OP(void, AVMenuItemExecute, (AVMenuItem item), (item)) \
+  OP(void, AVMenuRelease, (AVMenu menu), (menu)) \
+  OP(void, AVMenuItemRelease, (AVMenuItem item), (item))
+// clang-format on
+
+#define VELLORA_SELECTOR(result, name, parameters, arguments) name##SEL,
+enum CoreSel : int { CoreNoSEL, VELLORA_CORE_OPERATIONS(VELLORA_SELECTOR, VELLORA_SELECTOR) CoreNUMSELECTORSplusOne };
 enum AcroSupportSel : int {
-  ASGetDefaultFileSysSEL = 1,
-  ASFileSysDIPathFromPathSEL,
-  ASFileSysPathFromDIPathSEL,
-  ASFileAcquirePathNameSEL,
-  AcroSupportNUMSELECTORSplusOne
+  AcroSupportNoSEL,
+  VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_SELECTOR) AcroSupportNUMSELECTORSplusOne
 };
-
 enum CosSel : int { CosNUMSELECTORSplusOne = 1 };  // acquired, never called
-
-enum PDModelSel : int {
-  PDDocGetNumPagesSEL = 1,
-  PDDocGetFileSEL,
-  PDPageGetNumberSEL,
-  PDModelNUMSELECTORSplusOne
-};
-
-enum AcroViewSel : int {
-  AVAppRegisterNotificationSEL = 1,
-  AVAppUnregisterNotificationSEL,
-  AVAppCanQuitSEL,
-  AVAppEnumDocsSEL,
-  AVAppGetActiveDocSEL,
-  AVAppGetToolBarSEL,
-  AVAppGetMenubarSEL,
-  AVToolButtonNewSEL,
-  AVToolBarAddButtonSEL,
-  AVToolButtonSetExecuteProcSEL,
-  AVToolButtonSetHelpTextSEL,
-  AVToolButtonDestroySEL,
-  AVDocGetPDDocSEL,
-  AVDocOpenFromFileSEL,
-  AVDocCloseSEL,
-  AVDocGetPageViewSEL,
-  AVDocGetViewDefSEL,
-  AVDocGetViewModeSEL,
-  AVDocSetViewModeSEL,
-  AVDocGetSplitterPositionSEL,
-  AVDocSetSplitterPositionSEL,
-  AVPageViewGetLayoutModeSEL,
-  AVPageViewSetLayoutModeSEL,
-  AVPageViewGetPageSEL,
-  AVPageViewGoToSEL,
-  AVPageViewGetZoomTypeSEL,
-  AVPageViewGetZoomSEL,
-  AVPageViewZoomToSEL,
-  AVPageViewGetApertureSEL,
-  AVPageViewScrollToSEL,
-  AVPageViewBeginOperationSEL,
-  AVPageViewEndOperationSEL,
-  AVMenubarAcquireMenuByNameSEL,
-  AVMenubarAcquireMenuItemByNameSEL,
-  AVMenuGetMenuItemIndexSEL,
-  AVMenuAcquireMenuItemByIndexSEL,
-  AVMenuItemExecuteSEL,
-  AVMenuReleaseSEL,
-  AVMenuItemReleaseSEL,
-  AcroViewNUMSELECTORSplusOne
-};
-
+enum PDModelSel : int { PDModelNoSEL, VELLORA_PDMODEL_OPERATIONS(VELLORA_SELECTOR) PDModelNUMSELECTORSplusOne };
+enum AcroViewSel : int { AcroViewNoSEL, VELLORA_ACROVIEW_OPERATIONS(VELLORA_SELECTOR) AcroViewNUMSELECTORSplusOne };
 enum WinSel : int { WinNUMSELECTORSplusOne = 1 };  // acquired, never called
+#undef VELLORA_SELECTOR
 
-// --- Signatures ------------------------------------------------------------------
-// Core
-using ASExtensionMgrGetHFTSELPROTO = HFT(HOSTCALL*)(ASAtom name, ASUns32 version);
-using ASAtomFromStringSELPROTO = ASAtom(HOSTCALL*)(const char* text);
-using ASAtomGetStringSELPROTO = const char*(HOSTCALL*)(ASAtom atom);
-using ASCallbackCreateSELPROTO = ASCallback(HOSTCALL*)(ASExtension owner, void* proc);
-using ASCallbackDestroySELPROTO = void(HOSTCALL*)(ASCallback callback);
-using ASPushExceptionFrameSELPROTO = void(HOSTCALL*)(ASExceptionFrame* frame, ASRestoreProc restore);
-using ASPopExceptionFrameSELPROTO = void(HOSTCALL*)(void);
-using ASGetExceptionErrorCodeSELPROTO = ASErrorCode(HOSTCALL*)(void);
-using ASRaiseSELPROTO = void(HOSTCALL*)(ASErrorCode code);
-using ASfreeSELPROTO = void(HOSTCALL*)(void* block);
-using HFTReplaceEntrySELPROTO = void(HOSTCALL*)(HFT table, int selector, HFTEntry replacement, ASUns32 flags);
-using HFTGetReplacedEntrySELPROTO = HFTEntry(HOSTCALL*)(HFT table, int selector, HFTEntry replacement);
-
-// AcroSupport
-using ASGetDefaultFileSysSELPROTO = ASFileSys(HOSTCALL*)(void);
-using ASFileSysDIPathFromPathSELPROTO = char*(HOSTCALL*)(ASFileSys fileSys, ASPathName path, ASPathName relativeTo);
-using ASFileSysPathFromDIPathSELPROTO = ASPathName(HOSTCALL*)(ASFileSys fileSys, const char* diPath,
-                                                             ASPathName relativeTo);
-using ASFileAcquirePathNameSELPROTO = ASPathName(HOSTCALL*)(ASFile file);
-
-// PDModel
-using PDDocGetNumPagesSELPROTO = ASInt32(HOSTCALL*)(PDDoc doc);
-using PDDocGetFileSELPROTO = ASFile(HOSTCALL*)(PDDoc doc);
-using PDPageGetNumberSELPROTO = ASInt32(HOSTCALL*)(PDPage page);
-
-// AcroView
-using AVAppRegisterNotificationSELPROTO = void(HOSTCALL*)(NSelector nsel, ASExtension owner, ASCallback proc,
-                                                          void* clientData);
-using AVAppUnregisterNotificationSELPROTO = void(HOSTCALL*)(NSelector nsel, ASExtension owner, ASCallback proc,
-                                                            void* clientData);
-using AVAppCanQuitSELPROTO = ASBool(HOSTCALL*)(void);
-using AVAppEnumDocsSELPROTO = void(HOSTCALL*)(ASCallback enumProc, void* clientData);
-using AVAppGetActiveDocSELPROTO = AVDoc(HOSTCALL*)(void);
-using AVAppGetToolBarSELPROTO = AVToolBar(HOSTCALL*)(void);
-using AVAppGetMenubarSELPROTO = AVMenubar(HOSTCALL*)(void);
-using AVToolButtonNewSELPROTO = AVToolButton(HOSTCALL*)(ASAtom name, void* icon, ASBool longOnly, ASBool isSeparator);
-using AVToolBarAddButtonSELPROTO = void(HOSTCALL*)(AVToolBar bar, AVToolButton button, ASBool before,
-                                                   AVToolButton otherButton);
-using AVToolButtonSetExecuteProcSELPROTO = void(HOSTCALL*)(AVToolButton button, ASCallback proc, void* clientData);
-using AVToolButtonSetHelpTextSELPROTO = void(HOSTCALL*)(AVToolButton button, const char* text);
-using AVToolButtonDestroySELPROTO = void(HOSTCALL*)(AVToolButton button);
-using AVDocGetPDDocSELPROTO = PDDoc(HOSTCALL*)(AVDoc doc);
-using AVDocOpenFromFileSELPROTO = AVDoc(HOSTCALL*)(ASPathName path, ASFileSys fileSys, const char* tempTitle);
-using AVDocCloseSELPROTO = ASBool(HOSTCALL*)(AVDoc doc, ASBool noSave);
-using AVDocGetPageViewSELPROTO = AVPageView(HOSTCALL*)(AVDoc doc);
-using AVDocGetViewDefSELPROTO = void(HOSTCALL*)(AVDoc doc, AVDocViewDef* viewDef);
-using AVDocGetViewModeSELPROTO = ASInt16(HOSTCALL*)(AVDoc doc);
-using AVDocSetViewModeSELPROTO = void(HOSTCALL*)(AVDoc doc, ASInt16 mode);
-using AVDocGetSplitterPositionSELPROTO = ASInt16(HOSTCALL*)(AVDoc doc);
-using AVDocSetSplitterPositionSELPROTO = void(HOSTCALL*)(AVDoc doc, ASInt16 position);
-using AVPageViewGetLayoutModeSELPROTO = ASInt16(HOSTCALL*)(AVPageView view);
-using AVPageViewSetLayoutModeSELPROTO = void(HOSTCALL*)(AVPageView view, ASInt16 mode);
-using AVPageViewGetPageSELPROTO = PDPage(HOSTCALL*)(AVPageView view);
-using AVPageViewGoToSELPROTO = void(HOSTCALL*)(AVPageView view, ASInt32 page);
-using AVPageViewGetZoomTypeSELPROTO = ASInt32(HOSTCALL*)(AVPageView view);
-using AVPageViewGetZoomSELPROTO = ASFixed(HOSTCALL*)(AVPageView view);
-using AVPageViewZoomToSELPROTO = void(HOSTCALL*)(AVPageView view, ASInt32 zoomType, ASFixed zoom);
-using AVPageViewGetApertureSELPROTO = void(HOSTCALL*)(AVPageView view, AVRect16* rect);
-using AVPageViewScrollToSELPROTO = void(HOSTCALL*)(AVPageView view, ASInt16 x, ASInt16 y);
-using AVPageViewBeginOperationSELPROTO = void(HOSTCALL*)(AVPageView view);
-using AVPageViewEndOperationSELPROTO = void(HOSTCALL*)(AVPageView view);
-using AVMenubarAcquireMenuByNameSELPROTO = AVMenu(HOSTCALL*)(AVMenubar bar, const char* name);
-using AVMenubarAcquireMenuItemByNameSELPROTO = AVMenuItem(HOSTCALL*)(AVMenubar bar, const char* name);
-using AVMenuGetMenuItemIndexSELPROTO = ASInt32(HOSTCALL*)(AVMenu menu, AVMenuItem item);
-using AVMenuAcquireMenuItemByIndexSELPROTO = AVMenuItem(HOSTCALL*)(AVMenu menu, ASInt32 index);
-using AVMenuItemExecuteSELPROTO = void(HOSTCALL*)(AVMenuItem item);
-using AVMenuReleaseSELPROTO = void(HOSTCALL*)(AVMenu menu);
-using AVMenuItemReleaseSELPROTO = void(HOSTCALL*)(AVMenuItem item);
+#define VELLORA_SIGNATURE(result, name, parameters, arguments) using name##SELPROTO = result(HOSTCALL*) parameters;
+VELLORA_CORE_OPERATIONS(VELLORA_SIGNATURE, VELLORA_SIGNATURE)
+VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_SIGNATURE)
+VELLORA_PDMODEL_OPERATIONS(VELLORA_SIGNATURE)
+VELLORA_ACROVIEW_OPERATIONS(VELLORA_SIGNATURE)
+#undef VELLORA_SIGNATURE
 
 }  // extern "C"

@@ -14,6 +14,9 @@
 
 #include <utility>
 
+#include "host/host_error.h"
+#include "host/host_operations.h"
+
 template <typename Traits>
 class Scoped {
  public:
@@ -53,6 +56,41 @@ struct NullIsNone {
   static Handle None() { return Handle{}; }
   static bool IsValid(Handle handle) { return handle != Handle{}; }
 };
+
+// --- Host -------------------------------------------------------------------------
+
+// A host release that refuses is dropped: a destructor cannot answer it, and
+// the error that is usually on its way at such a moment matters more.
+template <typename H, void (*Release)(H)>
+struct HostReleaseTraits : NullIsNone<H> {
+  static void Close(H handle) noexcept {
+    try {
+      Release(handle);
+    } catch (const HostError&) {
+    }
+  }
+};
+
+// Text the host allocated for the plug-in (path text), given back with ASfree.
+inline void FreeHostText(char* text) { host::ASfree(text); }
+using HostText = Scoped<HostReleaseTraits<char*, FreeHostText>>;
+
+// A callback made for one task (an enumeration) and destroyed after it.
+using HostCallback = Scoped<HostReleaseTraits<ASCallback, host::ASCallbackDestroy>>;
+
+// A menu or menu item acquired from the host's menu bar.
+using AcquiredMenu = Scoped<HostReleaseTraits<AVMenu, host::AVMenuRelease>>;
+using AcquiredMenuItem = Scoped<HostReleaseTraits<AVMenuItem, host::AVMenuItemRelease>>;
+
+// A batch of page-view changes: the page view between its begin and end
+// operations. End it with EndPageViewBatch to hear the host's answer; the
+// owner only ends a batch that an error left open.
+using PageViewBatch = Scoped<HostReleaseTraits<AVPageView, host::AVPageViewEndOperation>>;
+inline PageViewBatch BeginPageViewBatch(AVPageView view) {
+  host::AVPageViewBeginOperation(view);
+  return PageViewBatch(view);
+}
+inline void EndPageViewBatch(PageViewBatch& batch) { host::AVPageViewEndOperation(batch.release()); }
 
 // --- Win32 ------------------------------------------------------------------------
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-using ini_text::FoldAscii;
 using ini_text::IsIniSpace;
 using ini_text::IsLineBreak;
 using ini_text::kUtf8Bom;
@@ -118,7 +117,7 @@ std::size_t IniDocument::FoldedHash::operator()(std::string_view s) const {
 }
 
 bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
-  return ini_text::EqualFolded(a, b);
+  return EqualIgnoringAsciiCase(a, b);
 }
 
 IniDocument::IniDocument() { AppendSection(std::string_view()); }
@@ -300,8 +299,11 @@ std::string IniDocument::ReadString(std::string_view section, std::string_view k
 
 std::string_view IniDocument::ReadView(std::string_view section, std::string_view key, std::size_t buffer_size) const {
   const auto stored = Value(section, key);
-  if (!stored || buffer_size == 0) return {};
-  std::string_view value = *stored;
+  return stored ? IniValueAsRead(*stored, buffer_size) : std::string_view();
+}
+
+std::string_view IniValueAsRead(std::string_view value, std::size_t buffer_size) {
+  if (buffer_size == 0) return {};
   const bool quoted =
       value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
   if (!quoted) return value.substr(0, buffer_size - 1);
@@ -311,6 +313,30 @@ std::string_view IniDocument::ReadView(std::string_view section, std::string_vie
   std::string_view out = value.substr(0, buffer_size - 1);
   if (buffer_size >= value.size() && !out.empty()) out.remove_suffix(1);
   return out;
+}
+
+std::vector<std::uint32_t> IniDocument::NumberedKeys(std::string_view section, std::uint64_t limit) const {
+  if (read_back_pending_) {
+    if (!read_back_) read_back_ = std::make_shared<const IniDocument>(Parse(Serialize()));
+    return read_back_->NumberedKeys(section, limit);
+  }
+  std::vector<std::uint32_t> numbers;
+  const Section* s = FindSection(section, Match::kTrimmed);
+  if (s == nullptr) return numbers;
+  for (const Entry& e : s->entries) {
+    const std::string_view name = e.name;
+    if (!e.live || name.empty() || name.size() > 10 || (name.size() > 1 && name.front() == '0')) continue;
+    std::uint64_t number = 0;
+    bool digits = true;
+    for (const char c : name) {
+      digits = digits && c >= '0' && c <= '9';
+      number = number * 10 + static_cast<unsigned char>(c - '0');
+    }
+    if (digits && number < limit && number <= UINT32_MAX) numbers.push_back(static_cast<std::uint32_t>(number));
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 bool IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {

@@ -5,90 +5,17 @@
 // file can be read once, changed by many calls and written once.
 //
 // Text is bytes in the system's ANSI code page; the engine never converts or
-// interprets them beyond the ASCII characters named below.
+// interprets them beyond the ASCII characters its rules name.
 //
-// How the profile functions behave (found by experiment under Wine 8.0 with
-// ANSI code page 1252; each point is checked again by the differential tests
-// in tests/projectfile against the running platform). The byte layout of a
-// written file is Wine's normal form; Windows itself was not available to
-// compare, and may keep untouched lines as they stood, but the values read
-// from a file are the same either way:
-//
-// Reading a file
-// - Lines end at CR or LF; any run of CR and LF ends a line, so CR LF, LF and
-//   CR alone all work and blank lines vanish. A last line without a line end
-//   is read normally.
-// - Whitespace is space, TAB, VT, FF and 0x1A (and CR, LF). Bytes 0x1C-0x1F,
-//   0x85 and 0xA0 are not whitespace. Every line is trimmed at both ends;
-//   lines that are then empty are dropped.
-// - A line that starts with "[" and holds a "]" is a section header. The name
-//   runs from after the "[" to the LAST "]" of the line ("[D]]x" names "D]"),
-//   trimmed; text after that "]" is dropped. "[C" (no "]") is an ordinary
-//   key line. "[ ]" and "[]" start a section with an empty name.
-// - Lines before the first header belong to an unnamed section that always
-//   exists and always comes first; a later section with an empty name can
-//   never be found (the unnamed first one is found instead).
-// - Every other line is a key line: the key is the text before the first
-//   "=" (trimmed), the value the text after it (trimmed). A line without "="
-//   (comments starting with ";" or "#" included) is a key without a value: it
-//   is kept in its place, a lookup of that key finds it and reads the default.
-//   ";c=1" is the key ";c" with value "1".
-// - A key line with an empty key is dropped when the key kept just before it
-//   in the same section also has an empty key ("=1", "=2" keeps "=1"; a key
-//   that only a NUL byte made empty still counts as a key with a name here).
-// - A NUL byte ends the name or value it stands in (the text after it up to
-//   the line end is lost); trimming happens before that cut, so "k=a  <NUL>b"
-//   reads "a  ".
-// - A file that starts with the UTF-8 byte order mark keeps it; the platform
-//   then converts between UTF-8 and the code page, while the engine keeps the
-//   bytes as they are (the same result for ASCII text). UTF-16 files are not
-//   supported.
-//
-// Lookups
-// - Section and key names are compared without regard to ASCII letter case
-//   only ("\xC9" and "\xE9" are different). Reads and writes trim the names
-//   asked for; deletes do not (deleting " A" leaves [A] in place).
-// - The first section of a name wins, and within it the first key of a name;
-//   a later duplicate section is never searched, even when the first lacks
-//   the key.
-// - A value starting with ' or " and ending with the same quote (at least
-//   two characters) is read without the quotes: "abc" -> abc, 'abc' -> abc,
-//   "" -> empty, "a"b" -> a"b, "abc' and "abc stay as they are.
-// - Read into a buffer of n bytes, the value is cut to n-1 characters. With
-//   quotes the platform cuts first and drops the closing quote only when the
-//   buffer holds it: "abcdef" reads "abcde" with n = 6 and with n = 7, and
-//   "abcdef" with n = 8. A missing key or a key without "=" reads the default
-//   (here always the empty string).
-// - A file that is absent or locked by another handle without sharing reads
-//   as empty.
-//
-// Writing (each call reads the file, changes it and, only when something
-// changed, writes it whole)
-// - A file that is written is written in a normal form: every line ends with
-//   CR LF, the unnamed first section has no header, every other section is
-//   "[name]", every key "key=value" or "key" when it has no value; blank
-//   lines, whitespace around names, values and "=", and text after a
-//   header's "]" are gone. Sections and keys otherwise stay in their order.
-// - Writing a value: the first section of that name (a new one at the end of
-//   the file when there is none), in it the first key of that name, whose
-//   value is replaced in place (its name keeps its letter case); a new key is
-//   appended at the end of the section. Leading whitespace of the value is
-//   dropped; writing the value the key already holds changes nothing (the
-//   file is not rewritten). A key without "=" gets the value. A new section
-//   or key takes the name given with its leading whitespace dropped.
-// - Trailing whitespace of a value or a new name is written, but the next
-//   call reads the file again and trims it; likewise text that reads back as
-//   something else (a key holding "=" or CR/LF, a key like "[C]x" that reads
-//   as a header). The engine reproduces that: after a change whose result
-//   would not read back as it stands, the next call first reads the document
-//   again from its own text.
-// - Deleting a section (WritePrivateProfileStringA(section, NULL, NULL), and
-//   WritePrivateProfileSectionA(section, NULL)) removes the first section of
-//   that name whole, header included. WritePrivateProfileSectionA(section,
-//   "") instead keeps the header and removes the keys. Deleting a section or
-//   key that does not exist changes nothing.
-// - A file that cannot be opened for writing (locked without sharing) is not
-//   changed and the call fails.
+// How the profile functions behave, one row a behaviour, is the table of
+// tests/core/ini_document_test.cpp (found under Wine 8.0, ANSI code page
+// 1252); tests/projectfile checks the engine against the running platform.
+// In short: lines end at CR or LF and are trimmed; a header runs to its
+// last "]"; names compare without regard to ASCII letter case and the first
+// section and key of a name win; a value in a pair of quotes reads without
+// them; a value is cut to the buffer less one; a write changes the first
+// section and key of its name, appends what is new, and leaves the file in
+// the platform's normal form (CR LF, no blanks around names and values).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -102,6 +29,11 @@
 // ReadString (given a buffer large enough): no whitespace at either end, no
 // line break or NUL, not enclosed in a pair of the same quotes.
 bool ValueReadsBackUnchanged(std::string_view value);
+
+// The text a value stored as `stored` (as it stands in the file) reads as
+// into a buffer of buffer_size bytes, without its NUL: a pair of enclosing
+// quotes removed, cut to buffer_size - 1 characters.
+std::string_view IniValueAsRead(std::string_view stored, std::size_t buffer_size);
 
 class IniDocument {
  public:
@@ -127,6 +59,13 @@ class IniDocument {
   std::string ReadString(std::string_view section, std::string_view key, std::size_t buffer_size) const;
   // The same text as a view into the document, valid until it changes.
   std::string_view ReadView(std::string_view section, std::string_view key, std::size_t buffer_size) const;
+
+  // The numbers below `limit` that key names of the first section named
+  // `section` spell as a lookup of the number would ask for them (decimal,
+  // no sign, no leading zero), ascending, each once: what reading the keys
+  // "0" to limit-1 one by one finds, in time that grows with the keys
+  // present rather than with the limit.
+  std::vector<std::uint32_t> NumberedKeys(std::string_view section, std::uint64_t limit) const;
 
   // The stored value as it stands in the file (no quote handling, no cut);
   // nothing when the section or key is absent or the key has no "=". Valid

@@ -9,7 +9,6 @@
 
 namespace {
 
-using ini_text::EqualFolded;
 using ini_text::IsIniSpace;
 using ini_text::IsLineBreak;
 using ini_text::kUtf8Bom;
@@ -50,7 +49,7 @@ std::optional<std::string_view> FirstSectionText(std::string_view text, std::str
     if (bracket) {
       if (const auto name = HeaderName(text.substr(pos, end - pos))) {
         if (start != kNotFound) return text.substr(start, pos - start);
-        if (EqualFolded(*name, wanted)) start = pos;
+        if (EqualIgnoringAsciiCase(*name, wanted)) start = pos;
       }
     }
     pos = end;

@@ -2,7 +2,10 @@
 // The project file on disk (Vellora.ini in the system directory): the whole
 // store written and the stored projects read, each in one pass over the
 // file. The content is that of projects/project_file_text.h.
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class ProjectStore;
 
@@ -23,3 +26,14 @@ int LoadProjectFile(ProjectStore& store, const std::string& path);
 // not used.
 void SaveProjects(const ProjectStore& store);
 void LoadProjects(ProjectStore& store);
+
+// The default project as start-up restore takes it from the file at path,
+// which is read only up to the end of that section: the file values of its
+// numbered keys below "OpenNum", by the rule ReadProjects follows (in key
+// order, each cut by FileValueThatFits, empty ones skipped, at most 256),
+// and "ActiveArticleIndex" when it is present.
+struct StartupProject {
+  std::vector<std::string> entries;         // "<path>?<view-state string>"
+  std::optional<std::int32_t> activeIndex;  // nothing when missing or empty
+};
+StartupProject ReadStartupProject(const std::string& path);

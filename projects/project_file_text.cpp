@@ -1,5 +1,6 @@
 #include "projects/project_file_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,63 +8,42 @@
 #include <unordered_set>
 #include <vector>
 
+#include "projects/ascii_text.h"
 #include "projects/ini_document.h"
 #include "projects/ini_normal_form.h"
+#include "projects/ini_text_rules.h"
+#include "projects/project_file_format.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
-#include "projects/storable_project_name.h"
 
 namespace {
 
-constexpr std::string_view kProjectList = "PROJECT_NAME";
-constexpr std::string_view kProjectNum = "PROJECT_NUM";
-constexpr std::string_view kActiveIndex = "ActiveArticleIndex";
-constexpr std::string_view kOpenNum = "OpenNum";
-constexpr char kPathStateSeparator = '?';
+using namespace project_file;
 
-std::string FoldAscii(std::string_view s) {
+std::string Folded(std::string_view s) {
   std::string folded(s);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : folded) c = FoldAscii(c);
   return folded;
 }
 
-// The leading decimal number of a value: whitespace, an optional sign, then
-// digits; no digits give 0. Saturates instead of overflowing.
-long long LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long n = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (n < 1'000'000'000'000LL) n = n * 10 + (text[i] - '0');
-  }
-  return negative ? -n : n;
-}
-
-// How much of a file goes into its value: the path, "?" and the state when
-// that reads back whole within the reader's buffer, else the path and "?"
-// (the document then opens without its view state), else nothing.
-enum class FileValueForm { kWhole, kPathOnly, kLeftOut };
-
-// Composes the file's value into `value` (reused, so that a large store does
-// not allocate once per file) and says which form it took.
-FileValueForm ComposeFileValue(const FileEntry& file, std::string& value) {
+// How much of "<path>?<state>" is written for a file (composed into
+// `value`, reused so that a large store does not allocate once per file): as
+// much as the loader keeps (FileValueThatFits), or only "<path>?" when that
+// does not read back as it stands; nothing when neither does.
+std::optional<std::size_t> WrittenLength(const FileEntry& file, std::string& value) {
   value.assign(file.path);
   value += kPathStateSeparator;
   value += file.state;
-  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return FileValueForm::kWhole;
-  value.resize(file.path.size() + 1);
-  if (value.size() < kFileValueBuffer && ValueReadsBackUnchanged(value)) return FileValueForm::kPathOnly;
-  return FileValueForm::kLeftOut;
+  if (const auto kept = FileValueThatFits(value); kept && ValueReadsBackUnchanged(*kept)) return kept->size();
+  const std::string_view path_only = std::string_view(value).substr(0, file.path.size() + 1);
+  if (path_only.size() < kFileValueBuffer && ValueReadsBackUnchanged(path_only)) return path_only.size();
+  return std::nullopt;
 }
 
 // A number as the writer composes it: at most kNumberBuffer - 1 characters.
 std::string Number(long long n) {
   std::string text = std::to_string(n);
-  return text.size() < kNumberBuffer ? text : std::string("-1");
+  return text.size() <= kLongestNumber ? text : std::string("-1");
 }
 
 void DeleteAllSections(IniDocument& doc, std::string_view name) {
@@ -71,42 +51,52 @@ void DeleteAllSections(IniDocument& doc, std::string_view name) {
   }
 }
 
-// The projects that are written, in store order: those with a storable name
-// that no earlier project already has (letter case ignored).
-std::vector<int> WrittenProjects(const ProjectStore& store) {
-  std::vector<int> written;
-  std::unordered_set<std::string> names;
+// A project that is written: its position in the store and its section.
+struct WrittenProject {
+  int index;
+  std::string_view section;
+};
+
+// The projects that are written, in store order: those whose name comes
+// back from the file (ProjectNameAsRead) to a section that no earlier
+// project has (letter case ignored).
+std::vector<WrittenProject> WrittenProjects(const ProjectStore& store) {
+  std::vector<WrittenProject> written;
+  std::unordered_set<std::string> sections;
   for (int i = 0; i < store.ProjectCount(); ++i) {
-    const std::string& name = store.Name(i);
-    if (IsStorableProjectName(name) && names.insert(FoldAscii(name)).second) written.push_back(i);
+    const auto read = ProjectNameAsRead(store.Name(i));
+    if (read && sections.insert(Folded(ProjectSection(*read))).second) written.push_back({i, ProjectSection(*read)});
   }
   return written;
 }
 
 // Calls emit(key, value) for each key of [PROJECT_NAME], in order.
+// A name is written as a value is: without the blanks at either end.
 template <typename Emit>
-void EmitProjectListKeys(const ProjectStore& store, const std::vector<int>& written, Emit emit) {
-  emit(kProjectNum, Number(static_cast<long long>(written.size())));
-  for (std::size_t k = 0; k < written.size(); ++k) emit(std::to_string(k), store.Name(written[k]));
+void EmitProjectListKeys(const ProjectStore& store, const std::vector<WrittenProject>& written, Emit emit) {
+  emit(kProjectCountKey, Number(static_cast<long long>(written.size())));
+  for (std::size_t k = 0; k < written.size(); ++k) {
+    emit(std::to_string(k), ini_text::Trim(store.Name(written[k].index)));
+  }
 }
 
-// A project's section before it is written: the form each file takes and
-// the two numbers that come before the files.
-struct ProjectSection {
-  std::vector<FileValueForm> forms;
-  std::string active;  // "ActiveArticleIndex"
-  std::string count;   // "OpenNum"
+// A project's section before it is written: how much of each file is written
+// and the two numbers that come before the files.
+struct SectionPlan {
+  std::vector<std::optional<std::size_t>> lengths;  // WrittenLength of each file
+  std::string active;                               // "ActiveArticleIndex"
+  std::string count;                                // "OpenNum"
 };
 
 // value is a buffer reused from file to file, so that a large store does not
 // allocate once per file.
-ProjectSection PlanProjectSection(const FileList& files, std::string& value) {
-  ProjectSection section;
+SectionPlan PlanProjectSection(const FileList& files, std::string& value) {
+  SectionPlan section;
   int written = 0;
   int active = -1;
   for (int j = 0; j < files.Count(); ++j) {
-    section.forms.push_back(ComposeFileValue(files.Entry(j), value));
-    if (section.forms.back() == FileValueForm::kLeftOut) continue;
+    section.lengths.push_back(WrittenLength(files.Entry(j), value));
+    if (!section.lengths.back()) continue;
     if (j == files.ActiveIndex()) active = written;
     ++written;
   }
@@ -117,78 +107,83 @@ ProjectSection PlanProjectSection(const FileList& files, std::string& value) {
   return section;
 }
 
-// Calls emit(key, value) for each key of a project's section, in order.
-template <typename Emit>
-void EmitProjectKeys(const FileList& files, const ProjectSection& section, std::string& value, Emit emit) {
-  emit(kActiveIndex, section.active);
-  emit(kOpenNum, section.count);
-  int key = 0;
+// The files a section writes: each file with the length of its value.
+template <typename Visit>
+void ForWrittenFiles(const FileList& files, const SectionPlan& section, Visit visit) {
   for (int j = 0; j < files.Count(); ++j) {
-    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
-    if (form == FileValueForm::kLeftOut) continue;
-    const FileEntry& file = files.Entry(j);
-    value.assign(file.path);
-    value += kPathStateSeparator;
-    if (form == FileValueForm::kWhole) value += file.state;
-    emit(std::to_string(key++), value);
+    if (const auto length = section.lengths[static_cast<std::size_t>(j)]) visit(files.Entry(j), *length);
   }
 }
 
-// The state written with a file: all of it or none.
-std::string_view WrittenState(const FileEntry& file, FileValueForm form) {
-  return form == FileValueForm::kWhole ? std::string_view(file.state) : std::string_view();
+// The state written with a file: as much as its value holds.
+std::string_view WrittenState(const FileEntry& file, std::size_t length) {
+  return std::string_view(file.state).substr(0, length - file.path.size() - 1);
+}
+
+// Calls emit(key, value) for each key of a project's section, in order.
+template <typename Emit>
+void EmitProjectKeys(const FileList& files, const SectionPlan& section, std::string& value, Emit emit) {
+  emit(kActiveIndexKey, section.active);
+  emit(kFileCountKey, section.count);
+  int key = 0;
+  ForWrittenFiles(files, section, [&](const FileEntry& file, std::size_t length) {
+    value.assign(file.path);
+    value += kPathStateSeparator;
+    value += WrittenState(file, length);
+    emit(std::to_string(key++), value);
+  });
 }
 
 // The size of what AppendProjectSection appends.
-std::size_t ProjectSectionSize(const std::string& name, const FileList& files, const ProjectSection& section) {
+std::size_t ProjectSectionSize(std::string_view name, const FileList& files, const SectionPlan& section) {
   std::size_t size =
-      IniHeaderSize(name) + IniKeySize(kActiveIndex, section.active) + IniKeySize(kOpenNum, section.count);
+      IniHeaderSize(name) + IniKeySize(kActiveIndexKey, section.active) + IniKeySize(kFileCountKey, section.count);
   int key = 0;
-  for (int j = 0; j < files.Count(); ++j) {
-    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
-    if (form == FileValueForm::kLeftOut) continue;
-    const FileEntry& file = files.Entry(j);
-    size += IniKeySize(std::to_string(key++), file.path) + 1 + WrittenState(file, form).size();
-  }
+  ForWrittenFiles(files, section, [&](const FileEntry&, std::size_t length) {
+    size += IniKeySize(std::to_string(key++), {}) + length;
+  });
   return size;
 }
 
 // Appends a project's section in the normal form: its header and the keys
 // EmitProjectKeys gives, each file's value appended in its parts instead of
 // composed first.
-void AppendProjectSection(std::string& text, const std::string& name, const FileList& files,
-                          const ProjectSection& section) {
+void AppendProjectSection(std::string& text, std::string_view name, const FileList& files, const SectionPlan& section) {
   AppendIniHeader(text, name);
-  AppendIniKey(text, kActiveIndex, section.active);
-  AppendIniKey(text, kOpenNum, section.count);
+  AppendIniKey(text, kActiveIndexKey, section.active);
+  AppendIniKey(text, kFileCountKey, section.count);
   constexpr std::string_view kSeparator(&kPathStateSeparator, 1);
   int key = 0;
-  for (int j = 0; j < files.Count(); ++j) {
-    const FileValueForm form = section.forms[static_cast<std::size_t>(j)];
-    if (form == FileValueForm::kLeftOut) continue;
-    const FileEntry& file = files.Entry(j);
-    AppendIniKey(text, std::to_string(key++), {file.path, kSeparator, WrittenState(file, form)});
-  }
+  ForWrittenFiles(files, section, [&](const FileEntry& file, std::size_t length) {
+    AppendIniKey(text, std::to_string(key++), {file.path, kSeparator, WrittenState(file, length)});
+  });
+}
+
+// A view of the whole value of a key, quotes handled as the reader does.
+std::string_view WholeValue(const IniDocument& doc, std::string_view section, std::string_view key) {
+  return doc.ReadView(section, key, std::string_view::npos);
 }
 
 }  // namespace
 
 void WriteProjects(const ProjectStore& store, IniDocument& doc) {
-  const std::vector<int> written = WrittenProjects(store);
-  DeleteAllSections(doc, kProjectList);
-  EmitProjectListKeys(store, written,
-                      [&](std::string_view key, std::string_view value) { doc.WriteString(kProjectList, key, value); });
+  const std::vector<WrittenProject> written = WrittenProjects(store);
+  DeleteAllSections(doc, kProjectListSection);
+  EmitProjectListKeys(store, written, [&](std::string_view key, std::string_view value) {
+    doc.WriteString(kProjectListSection, key, value);
+  });
   std::string value;
-  for (int i : written) {
-    const std::string& name = store.Name(i);
-    DeleteAllSections(doc, name);
-    const ProjectSection section = PlanProjectSection(store.Files(i), value);
-    EmitProjectKeys(store.Files(i), section, value,
-                    [&](std::string_view key, std::string_view value) { doc.WriteString(name, key, value); });
+  for (const WrittenProject& project : written) {
+    DeleteAllSections(doc, project.section);
+    const FileList& files = store.Files(project.index);
+    EmitProjectKeys(files, PlanProjectSection(files, value), value, [&](std::string_view key, std::string_view value) {
+      doc.WriteString(project.section, key, value);
+    });
   }
 }
 
 std::string WriteProjectsToText(const ProjectStore& store, std::string old_text) {
+  const std::vector<WrittenProject> written = WrittenProjects(store);
   std::string kept;
   {
     IniDocument doc = IniDocument::ParseInPlace(old_text);
@@ -200,65 +195,71 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
     }
     // WriteProjects puts every section it writes at the end, once the
     // sections of that name have gone, and the names and values it writes
-    // all read back (storable names, numbers, values ComposeFileValue let
-    // through): so the result is the document without those sections, then
-    // the new ones.
-    DeleteAllSections(doc, kProjectList);
-    for (int i : WrittenProjects(store)) DeleteAllSections(doc, store.Name(i));
+    // all read back as they stand (trimmed names, sections as read, numbers,
+    // the file values WrittenLength lets through): so the result is the
+    // document without those sections, then the new ones.
+    DeleteAllSections(doc, kProjectListSection);
+    for (const WrittenProject& project : written) DeleteAllSections(doc, project.section);
     kept = doc.Serialize();
   }
-  const std::vector<int> written = WrittenProjects(store);
-  std::vector<ProjectSection> sections;
+  std::vector<SectionPlan> sections;
   std::string value;
-  for (int i : written) sections.push_back(PlanProjectSection(store.Files(i), value));
+  for (const WrittenProject& project : written)
+    sections.push_back(PlanProjectSection(store.Files(project.index), value));
 
   // The exact size first, so that the text is composed in one buffer: the
   // old text's, which is as large when the store has not changed much. A
   // large buffer reused is much cheaper than a fresh one, whose every page
   // the system must first supply.
-  std::size_t size = kept.size() + IniHeaderSize(kProjectList);
+  std::size_t size = kept.size() + IniHeaderSize(kProjectListSection);
   EmitProjectListKeys(store, written,
                       [&size](std::string_view key, std::string_view value) { size += IniKeySize(key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    size += ProjectSectionSize(store.Name(written[k]), store.Files(written[k]), sections[k]);
+    size += ProjectSectionSize(written[k].section, store.Files(written[k].index), sections[k]);
   }
   std::string text = std::move(old_text);
   text.clear();
   text.reserve(size);
 
   text += kept;
-  AppendIniHeader(text, kProjectList);
+  AppendIniHeader(text, kProjectListSection);
   EmitProjectListKeys(store, written,
                       [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    AppendProjectSection(text, store.Name(written[k]), store.Files(written[k]), sections[k]);
+    AppendProjectSection(text, written[k].section, store.Files(written[k].index), sections[k]);
   }
   return text;
 }
 
 void ReadProjects(const IniDocument& doc, ProjectStore& store) {
-  const std::string count_text = doc.ReadString(kProjectList, kProjectNum, kProjectNumBuffer);
-  if (count_text.empty()) return;
-  const long long count = LeadingNumber(count_text);
+  const std::string_view count = doc.ReadView(kProjectListSection, kProjectCountKey, kProjectCountBuffer);
+  if (count.empty()) return;
+  // A project is loaded once: a name whose section an earlier project (the
+  // default one included) already has would bring that section's files again.
+  std::unordered_set<std::string> sections = {Folded(kProjectListSection)};
+  for (int i = 0; i < store.ProjectCount(); ++i) sections.insert(Folded(ProjectSection(store.Name(i))));
   // Key "0" is the default project, which the store already holds.
-  for (long long i = 1; i < count && i < kMaxProjects && store.ProjectCount() < kMaxProjects; ++i) {
-    const std::string name = doc.ReadString(kProjectList, std::to_string(i), kProjectNameBuffer);
-    if (!IsStorableProjectName(name)) continue;
+  for (const std::uint32_t i : doc.NumberedKeys(kProjectListSection, std::max(0, ReadInteger(count).value_or(0)))) {
+    if (store.ProjectCount() >= kMaxProjects) break;
+    if (i == 0) continue;
+    const std::string name(doc.ReadView(kProjectListSection, std::to_string(i), kProjectNameBuffer));
+    const std::string_view section = ProjectSection(name);
+    if (section.empty() || !sections.insert(Folded(section)).second) continue;
     const std::int32_t project = store.AppendLoadedProject(name);
-    if (project < 0) continue;  // already present: the same section
-    const std::string active = doc.ReadString(name, kActiveIndex, kNumberBuffer);
-    if (!active.empty()) store.SetLoadedActiveIndex(project, static_cast<std::int32_t>(LeadingNumber(active)));
-    const std::string files_text = doc.ReadString(name, kOpenNum, kNumberBuffer);
-    if (files_text.empty()) continue;
-    const long long files = LeadingNumber(files_text);
-    for (long long j = 0; j < files && j < kMaxFiles; ++j) {
-      // A view, not a copy: the store takes path and state as they are.
-      const std::string_view value = doc.ReadView(name, std::to_string(j), kFileValueBuffer);
-      const std::size_t separator = value.find(kPathStateSeparator);
-      const std::string_view path = value.substr(0, separator);
+    if (project < 0) continue;
+    const std::string_view active = doc.ReadView(name, kActiveIndexKey, kNumberBuffer);
+    if (!active.empty()) store.SetLoadedActiveIndex(project, ReadInteger(active).value_or(0));
+    const std::string_view files = doc.ReadView(name, kFileCountKey, kNumberBuffer);
+    if (files.empty()) continue;
+    for (const std::uint32_t j : doc.NumberedKeys(name, std::max(0, ReadInteger(files).value_or(0)))) {
+      // Views, not copies: the store takes path and state as they are.
+      const auto value = FileValueThatFits(WholeValue(doc, name, std::to_string(j)));
+      if (!value) continue;
+      const std::size_t separator = value->find(kPathStateSeparator);
+      const std::string_view path = value->substr(0, separator);
       if (path.empty()) continue;
       const std::string_view state =
-          separator == std::string_view::npos ? std::string_view() : value.substr(separator + 1);
+          separator == std::string_view::npos ? std::string_view() : value->substr(separator + 1);
       if (!store.AppendLoadedFile(project, path, state)) break;
     }
   }

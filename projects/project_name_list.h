@@ -7,9 +7,6 @@
 #include <string_view>
 #include <vector>
 
-// True when the two names are equal apart from ASCII letter case.
-bool SameProjectName(std::string_view a, std::string_view b);
-
 class ProjectNameList {
  public:
   std::int32_t Count() const { return static_cast<std::int32_t>(names_.size()); }

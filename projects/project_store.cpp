@@ -48,7 +48,6 @@ std::int32_t ProjectStore::RemoveProject(std::int32_t project) {
 void ProjectStore::ClearAll() {
   names_.Clear();
   lists_.clear();
-  EmptyClipboard();
 }
 
 void ProjectStore::AddFileToProject(std::string_view path, std::string_view state, std::string_view projectName) {

@@ -7,8 +7,9 @@
 // project or file change nothing and give -1, false or a count of 0.
 //
 // Kept at all times: at most kMaxProjects projects and kMaxFiles files in each;
-// project names unique without regard to ASCII letter case; the clipboard
-// source is -1 or the position of an existing project.
+// project names unique without regard to ASCII letter case. The clipboard
+// source may name a project that is gone or holds no marks (after ClearAll):
+// a paste from it pastes nothing.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +31,8 @@ class ProjectStore {
   // The files of the project; an empty list when there is no such project.
   const FileList& Files(std::int32_t project) const;
   ClipMode ClipboardMode() const { return clipboardMode_; }
-  // The project whose marked files the next paste takes, or -1.
+  // The project whose marked files the next paste takes, or -1; after
+  // ClearAll it may name no project.
   std::int32_t ClipboardSource() const { return clipboardSource_; }
 
   // --- Projects --------------------------------------------------------------
@@ -48,8 +50,9 @@ class ProjectStore {
   // removed project moves down with its project; the removed project's
   // clipboard is emptied (source -1, mode None).
   std::int32_t RemoveProject(std::int32_t project);
-  // Removes every project. Their marks go with them, so the clipboard is
-  // emptied too.
+  // Removes every project. The clipboard source and mode stay: the store is
+  // refilled in the same order (capture, then the project file), and a
+  // paste from a source whose marks went with it pastes nothing.
   void ClearAll();
 
   // --- Files -----------------------------------------------------------------

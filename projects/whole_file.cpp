@@ -31,6 +31,16 @@ WriteResult WriteAll(HANDLE file, std::string_view bytes) {
   return WriteResult::kDone;
 }
 
+// Writes over the file itself: what is left when no file can be made beside
+// it (a folder the user may not create files in). A crash on the way leaves
+// a part of the new text, but the save is not lost.
+bool WriteInPlace(const std::string& path, std::string_view bytes) {
+  const FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() && WriteAll(file.get(), bytes) == WriteResult::kDone && SetEndOfFile(file.get()) &&
+         FlushFileBuffers(file.get());
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -54,9 +64,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   const std::string temporary = path + ".tmp";
-  FileHandle file(
-      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+  // The new file takes the old one's attributes from the start (ReplaceFileA
+  // also keeps its security); a read-only file was refused before.
+  const DWORD old = GetFileAttributesA(path.c_str());
+  const DWORD kept = old == INVALID_FILE_ATTRIBUTES
+                         ? 0
+                         : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return WriteInPlace(path, bytes);
   switch (WriteAll(file.get(), bytes)) {
     case WriteResult::kDone:
       break;
@@ -69,11 +85,12 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   }
   const bool flushed = FlushFileBuffers(file.get());
   file.reset();
-  if (!flushed || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(temporary.c_str());
-    return false;
-  }
-  return true;
+  const bool replaced =
+      flushed &&
+      (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+       MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+  if (!replaced) DeleteFileA(temporary.c_str());
+  return replaced;
 }
 
 void SetWholeFileWriteHook(std::function<bool(std::size_t)> hook) { WriteHook() = std::move(hook); }

@@ -2,7 +2,8 @@
 // A file read and written as a whole. Writing puts a complete new file beside
 // the old one ("<path>.tmp"), flushes it to the disk and moves it over the old
 // one in one step, so that a crash at any moment leaves either the old file
-// or the new one, never a part of one.
+// or the new one, never a part of one. The new file keeps the old one's
+// attributes.
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -14,8 +15,9 @@
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces the file's content with bytes; a leftover temporary file from an
-// interrupted write is replaced. False when the file was not replaced (the old
-// one is then as it was), also when no file can be created in its folder.
+// interrupted write is replaced. When no file can be created beside it, the
+// file is written over in place instead. False when the file was not
+// written (after a failed replace the old one is as it was).
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 // For tests: called after each part of the temporary file has been written,

@@ -4,7 +4,6 @@
 #include "standin/operation_entries.h"
 
 namespace standin {
-namespace {
 extern "C" {
 
 void HOSTCALL AVAppRegisterNotificationEntry(NSelector nsel, ASExtension owner, ASCallback proc, void* clientData) {
@@ -101,20 +100,5 @@ void HOSTCALL AVToolButtonDestroyEntry(AVToolButton button) {
 }
 
 }  // extern "C"
-}  // namespace
-
-void AddApplicationEntries(std::vector<HFTEntry>& entries) {
-  entries[AVAppRegisterNotificationSEL] = reinterpret_cast<HFTEntry>(&AVAppRegisterNotificationEntry);
-  entries[AVAppUnregisterNotificationSEL] = reinterpret_cast<HFTEntry>(&AVAppUnregisterNotificationEntry);
-  entries[AVAppCanQuitSEL] = reinterpret_cast<HFTEntry>(&AVAppCanQuitEntry);
-  entries[AVAppEnumDocsSEL] = reinterpret_cast<HFTEntry>(&AVAppEnumDocsEntry);
-  entries[AVAppGetActiveDocSEL] = reinterpret_cast<HFTEntry>(&AVAppGetActiveDocEntry);
-  entries[AVAppGetToolBarSEL] = reinterpret_cast<HFTEntry>(&AVAppGetToolBarEntry);
-  entries[AVToolButtonNewSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonNewEntry);
-  entries[AVToolBarAddButtonSEL] = reinterpret_cast<HFTEntry>(&AVToolBarAddButtonEntry);
-  entries[AVToolButtonSetExecuteProcSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonSetExecuteProcEntry);
-  entries[AVToolButtonSetHelpTextSEL] = reinterpret_cast<HFTEntry>(&AVToolButtonSetHelpTextEntry);
-  entries[AVToolButtonDestroySEL] = reinterpret_cast<HFTEntry>(&AVToolButtonDestroyEntry);
-}
 
 }  // namespace standin

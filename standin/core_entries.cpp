@@ -6,8 +6,6 @@
 #include "standin/standin_host.h"
 
 namespace standin {
-namespace {
-
 extern "C" {
 
 HFT HOSTCALL ASExtensionMgrGetHFTEntry(ASAtom name, ASUns32 version) {
@@ -114,23 +112,5 @@ HFTEntry HOSTCALL HFTGetReplacedEntryEntry(HFT table, int selector, HFTEntry rep
 }
 
 }  // extern "C"
-}  // namespace
-
-std::vector<HFTEntry> CoreEntries() {
-  std::vector<HFTEntry> entries(CoreNUMSELECTORSplusOne);
-  entries[ASExtensionMgrGetHFTSEL] = reinterpret_cast<HFTEntry>(&ASExtensionMgrGetHFTEntry);
-  entries[ASAtomFromStringSEL] = reinterpret_cast<HFTEntry>(&ASAtomFromStringEntry);
-  entries[ASAtomGetStringSEL] = reinterpret_cast<HFTEntry>(&ASAtomGetStringEntry);
-  entries[ASCallbackCreateSEL] = reinterpret_cast<HFTEntry>(&ASCallbackCreateEntry);
-  entries[ASCallbackDestroySEL] = reinterpret_cast<HFTEntry>(&ASCallbackDestroyEntry);
-  entries[ASPushExceptionFrameSEL] = reinterpret_cast<HFTEntry>(&ASPushExceptionFrameEntry);
-  entries[ASPopExceptionFrameSEL] = reinterpret_cast<HFTEntry>(&ASPopExceptionFrameEntry);
-  entries[ASGetExceptionErrorCodeSEL] = reinterpret_cast<HFTEntry>(&ASGetExceptionErrorCodeEntry);
-  entries[ASRaiseSEL] = reinterpret_cast<HFTEntry>(&ASRaiseEntry);
-  entries[ASfreeSEL] = reinterpret_cast<HFTEntry>(&ASfreeEntry);
-  entries[HFTReplaceEntrySEL] = reinterpret_cast<HFTEntry>(&HFTReplaceEntryEntry);
-  entries[HFTGetReplacedEntrySEL] = reinterpret_cast<HFTEntry>(&HFTGetReplacedEntryEntry);
-  return entries;
-}
 
 }  // namespace standin

@@ -1,12 +1,9 @@
 #include "standin/cycle_demo.h"
 
-#include <windows.h>
-
-#include <array>
 #include <vector>
 
 #include "standin/host_story.h"
-#include "standin/sample_pdf.h"
+#include "tests/support/test_support.h"
 
 namespace standin {
 namespace {
@@ -25,29 +22,6 @@ const DemoDocument kDocuments[] = {
 };
 constexpr int kFrontDocument = 1;  // the one the user was reading when quitting
 
-std::string SystemFolder() {
-  std::array<char, MAX_PATH> folder{};
-  GetSystemDirectoryA(folder.data(), MAX_PATH);
-  return folder.data();
-}
-
-std::string TempFolder() {
-  std::array<char, MAX_PATH> folder{};
-  GetTempPathA(MAX_PATH, folder.data());
-  return std::string(folder.data()) + "vellora-demo\\";
-}
-
-std::string ReadText(const std::string& path) {
-  std::string text;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return text;
-  std::array<char, 65536> buffer;
-  DWORD read = 0;
-  while (ReadFile(file, buffer.data(), buffer.size(), &read, nullptr) && read > 0) text.append(buffer.data(), read);
-  CloseHandle(file);
-  return text;
-}
-
 void PrintView(std::FILE* out, const char* label, const ViewSettings& view) {
   std::fprintf(out, "      %-9s page %d, zoom type %d value %d, spot (%d, %d), layout %d, page mode %d, splitter %d\n",
                label, view.page + 1, view.zoomType, view.zoom, view.left, view.top, view.layoutMode, view.pageMode,
@@ -64,11 +38,9 @@ bool Started(std::FILE* out, HostStory& story, const std::string& dllPath) {
 }  // namespace
 
 int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
-  const std::string projectFile = SystemFolder() + "\\Vellora.ini";
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, projectFile.c_str());
-  DeleteFileA(projectFile.c_str());
-  const std::string folder = TempFolder();
-  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string projectFile = support::ProjectFile();
+  support::RemoveProjectFile();
+  const support::TempFolder folder;
 
   std::fprintf(out, "First session. The reader starts with the plug-in; there is no %s yet.\n", projectFile.c_str());
   std::vector<std::string> paths;
@@ -81,8 +53,7 @@ int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
                  std::size(kDocuments));
     std::vector<AVDoc> docs;
     for (const DemoDocument& document : kDocuments) {
-      paths.push_back(folder + document.name);
-      WriteSamplePdf(paths.back(), document.pages);
+      paths.push_back(folder.Pdf(document.name, document.pages));
       const AVDoc doc = story.OpenFile(paths.back());
       if (doc == nullptr) {
         std::fprintf(out, "  The host could not open %s\n", paths.back().c_str());
@@ -102,7 +73,7 @@ int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
   }
 
   std::fprintf(out, "\nThe project file the plug-in wrote (%s):\n", projectFile.c_str());
-  std::string text = ReadText(projectFile);
+  const std::string text = support::ReadFile(projectFile);
   std::fprintf(out, "%s\n", text.empty() ? "  (no file!)" : text.c_str());
 
   std::fprintf(out, "Second session. The reader starts again with the plug-in.\n");
@@ -116,12 +87,13 @@ int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
     const ViewSettings* before = nullptr;
     for (std::size_t k = 0; k < paths.size(); ++k)
       if (paths[k] == state.path) before = &kDocuments[k].view;
-    std::fprintf(out, "    %s%s\n", state.path.c_str(), state.front ? "   <- in front" : "");
+    const bool front = support::FrontPosition(story) == static_cast<int>(i);
+    std::fprintf(out, "    %s%s\n", state.path.c_str(), front ? "   <- in front" : "");
     if (before != nullptr) PrintView(out, "had:", *before);
     PrintView(out, "restored:", state.view);
     const bool same = before != nullptr && *before == state.view;
     std::fprintf(out, "      %s\n", same ? "same view as before the quit" : "VIEW DIFFERS");
-    allBack = allBack && same && state.path == paths[i] && state.front == (static_cast<int>(i) == kFrontDocument);
+    allBack = allBack && same && state.path == paths[i] && front == (static_cast<int>(i) == kFrontDocument);
   }
   std::fprintf(out, "  %s\n", allBack ? "Every document came back as it was, the same one in front."
                                        : "Something did not come back as it was.");

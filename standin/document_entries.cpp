@@ -4,8 +4,6 @@
 #include "standin/view_definition.h"
 
 namespace standin {
-namespace {
-
 extern "C" {
 
 PDDoc HOSTCALL AVDocGetPDDocEntry(AVDoc doc) {
@@ -143,29 +141,5 @@ void HOSTCALL AVPageViewEndOperationEntry(AVPageView view) {
 }
 
 }  // extern "C"
-}  // namespace
-
-void AddDocumentEntries(std::vector<HFTEntry>& entries) {
-  entries[AVDocGetPDDocSEL] = reinterpret_cast<HFTEntry>(&AVDocGetPDDocEntry);
-  entries[AVDocOpenFromFileSEL] = reinterpret_cast<HFTEntry>(&AVDocOpenFromFileEntry);
-  entries[AVDocCloseSEL] = reinterpret_cast<HFTEntry>(&AVDocCloseEntry);
-  entries[AVDocGetPageViewSEL] = reinterpret_cast<HFTEntry>(&AVDocGetPageViewEntry);
-  entries[AVDocGetViewDefSEL] = reinterpret_cast<HFTEntry>(&AVDocGetViewDefEntry);
-  entries[AVDocGetViewModeSEL] = reinterpret_cast<HFTEntry>(&AVDocGetViewModeEntry);
-  entries[AVDocSetViewModeSEL] = reinterpret_cast<HFTEntry>(&AVDocSetViewModeEntry);
-  entries[AVDocGetSplitterPositionSEL] = reinterpret_cast<HFTEntry>(&AVDocGetSplitterPositionEntry);
-  entries[AVDocSetSplitterPositionSEL] = reinterpret_cast<HFTEntry>(&AVDocSetSplitterPositionEntry);
-  entries[AVPageViewGetLayoutModeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetLayoutModeEntry);
-  entries[AVPageViewSetLayoutModeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewSetLayoutModeEntry);
-  entries[AVPageViewGetPageSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetPageEntry);
-  entries[AVPageViewGoToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGoToEntry);
-  entries[AVPageViewGetZoomTypeSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetZoomTypeEntry);
-  entries[AVPageViewGetZoomSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetZoomEntry);
-  entries[AVPageViewZoomToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewZoomToEntry);
-  entries[AVPageViewGetApertureSEL] = reinterpret_cast<HFTEntry>(&AVPageViewGetApertureEntry);
-  entries[AVPageViewScrollToSEL] = reinterpret_cast<HFTEntry>(&AVPageViewScrollToEntry);
-  entries[AVPageViewBeginOperationSEL] = reinterpret_cast<HFTEntry>(&AVPageViewBeginOperationEntry);
-  entries[AVPageViewEndOperationSEL] = reinterpret_cast<HFTEntry>(&AVPageViewEndOperationEntry);
-}
 
 }  // namespace standin

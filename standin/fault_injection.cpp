@@ -6,25 +6,11 @@
 namespace standin {
 
 const std::vector<std::string>& OperationNames() {
+#define VELLORA_NAME(result, name, parameters, arguments) #name,
   static const std::vector<std::string> names = {
-      // Core
-      "ASExtensionMgrGetHFT", "ASAtomFromString", "ASAtomGetString", "ASCallbackCreate", "ASCallbackDestroy",
-      "ASPushExceptionFrame", "ASPopExceptionFrame", "ASGetExceptionErrorCode", "ASRaise", "ASfree", "HFTReplaceEntry",
-      "HFTGetReplacedEntry",
-      // AcroSupport
-      "ASGetDefaultFileSys", "ASFileSysDIPathFromPath", "ASFileSysPathFromDIPath", "ASFileAcquirePathName",
-      // PDModel
-      "PDDocGetNumPages", "PDDocGetFile", "PDPageGetNumber",
-      // AcroView
-      "AVAppRegisterNotification", "AVAppUnregisterNotification", "AVAppCanQuit", "AVAppEnumDocs", "AVAppGetActiveDoc",
-      "AVAppGetToolBar", "AVAppGetMenubar", "AVToolButtonNew", "AVToolBarAddButton", "AVToolButtonSetExecuteProc",
-      "AVToolButtonSetHelpText", "AVToolButtonDestroy", "AVDocGetPDDoc", "AVDocOpenFromFile", "AVDocClose",
-      "AVDocGetPageView", "AVDocGetViewDef", "AVDocGetViewMode", "AVDocSetViewMode", "AVDocGetSplitterPosition",
-      "AVDocSetSplitterPosition", "AVPageViewGetLayoutMode", "AVPageViewSetLayoutMode", "AVPageViewGetPage",
-      "AVPageViewGoTo", "AVPageViewGetZoomType", "AVPageViewGetZoom", "AVPageViewZoomTo", "AVPageViewGetAperture",
-      "AVPageViewScrollTo", "AVPageViewBeginOperation", "AVPageViewEndOperation", "AVMenubarAcquireMenuByName",
-      "AVMenubarAcquireMenuItemByName", "AVMenuGetMenuItemIndex", "AVMenuAcquireMenuItemByIndex", "AVMenuItemExecute",
-      "AVMenuRelease", "AVMenuItemRelease"};
+      VELLORA_CORE_OPERATIONS(VELLORA_NAME, VELLORA_NAME) VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_NAME)
+          VELLORA_PDMODEL_OPERATIONS(VELLORA_NAME) VELLORA_ACROVIEW_OPERATIONS(VELLORA_NAME)};
+#undef VELLORA_NAME
   return names;
 }
 

@@ -58,6 +58,9 @@ class HostStory {
   void KeepOpenWhenAsked(AVDoc doc, bool keep = true);
   // The document behaves as a new one never saved: the host gives no path text.
   void MakeUntitled(AVDoc doc) { DocumentOf(doc).untitled = true; }
+  // The host reports the document's file under another spelling (its path
+  // text follows), as when it was opened under that name.
+  void Respell(AVDoc doc, const std::string& path) { DocumentOf(doc).path = path; }
   // No document in front, although some are open.
   void ClearFront() { host_.Docs().BringToFront(nullptr); }
   bool ClickToolButton(const std::string& name) { return host_.ClickToolButton(name); }

@@ -3,7 +3,6 @@
 #include "standin/operation_entries.h"
 
 namespace standin {
-namespace {
 extern "C" {
 
 AVMenubar HOSTCALL AVAppGetMenubarEntry() {
@@ -81,17 +80,5 @@ void HOSTCALL AVMenuItemReleaseEntry(AVMenuItem item) {
 }
 
 }  // extern "C"
-}  // namespace
-
-void AddMenuEntries(std::vector<HFTEntry>& entries) {
-  entries[AVAppGetMenubarSEL] = reinterpret_cast<HFTEntry>(&AVAppGetMenubarEntry);
-  entries[AVMenubarAcquireMenuByNameSEL] = reinterpret_cast<HFTEntry>(&AVMenubarAcquireMenuByNameEntry);
-  entries[AVMenubarAcquireMenuItemByNameSEL] = reinterpret_cast<HFTEntry>(&AVMenubarAcquireMenuItemByNameEntry);
-  entries[AVMenuGetMenuItemIndexSEL] = reinterpret_cast<HFTEntry>(&AVMenuGetMenuItemIndexEntry);
-  entries[AVMenuAcquireMenuItemByIndexSEL] = reinterpret_cast<HFTEntry>(&AVMenuAcquireMenuItemByIndexEntry);
-  entries[AVMenuItemExecuteSEL] = reinterpret_cast<HFTEntry>(&AVMenuItemExecuteEntry);
-  entries[AVMenuReleaseSEL] = reinterpret_cast<HFTEntry>(&AVMenuReleaseEntry);
-  entries[AVMenuItemReleaseSEL] = reinterpret_cast<HFTEntry>(&AVMenuItemReleaseEntry);
-}
 
 }  // namespace standin

@@ -5,7 +5,6 @@
 #include "standin/operation_entries.h"
 
 namespace standin {
-namespace {
 extern "C" {
 
 ASFileSys HOSTCALL ASGetDefaultFileSysEntry() {
@@ -63,23 +62,5 @@ ASInt32 HOSTCALL PDPageGetNumberEntry(PDPage page) {
 }
 
 }  // extern "C"
-}  // namespace
-
-std::vector<HFTEntry> AcroSupportEntries() {
-  std::vector<HFTEntry> entries(AcroSupportNUMSELECTORSplusOne);
-  entries[ASGetDefaultFileSysSEL] = reinterpret_cast<HFTEntry>(&ASGetDefaultFileSysEntry);
-  entries[ASFileSysDIPathFromPathSEL] = reinterpret_cast<HFTEntry>(&ASFileSysDIPathFromPathEntry);
-  entries[ASFileSysPathFromDIPathSEL] = reinterpret_cast<HFTEntry>(&ASFileSysPathFromDIPathEntry);
-  entries[ASFileAcquirePathNameSEL] = reinterpret_cast<HFTEntry>(&ASFileAcquirePathNameEntry);
-  return entries;
-}
-
-std::vector<HFTEntry> PDModelEntries() {
-  std::vector<HFTEntry> entries(PDModelNUMSELECTORSplusOne);
-  entries[PDDocGetNumPagesSEL] = reinterpret_cast<HFTEntry>(&PDDocGetNumPagesEntry);
-  entries[PDDocGetFileSEL] = reinterpret_cast<HFTEntry>(&PDDocGetFileEntry);
-  entries[PDPageGetNumberSEL] = reinterpret_cast<HFTEntry>(&PDPageGetNumberEntry);
-  return entries;
-}
 
 }  // namespace standin

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "docstate/open_with_state.h"
-#include "host/host_error.h"  // before host_callback.h, which uses it
-#include "host/host_callback.h"
+#include "host/host_api.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
+#include "host/scoped_handle.h"
 #include "projects/project_store.h"
 #include "ui/manager_window.h"
 
@@ -28,7 +28,7 @@ ASBool CollectDocument(AVDoc doc, void* documents) {
 void CloseAllDocuments() {
   std::vector<AVDoc> documents;
   {
-    const HostCallback collect(HostEntryProc<CollectDocument>());
+    const HostCallback collect(host::ASCallbackCreate(Host().extensionId, HostEntryProc<CollectDocument>()));
     host::AVAppEnumDocs(collect.get(), &documents);
   }
   for (auto doc = documents.rbegin(); doc != documents.rend(); ++doc) host::AVDocClose(*doc, kHostFalse);

@@ -10,10 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "lifecycle/lifecycle_fixture.h"
+#include "standin/di_path.h"
+#include "tests/support/checks.h"
 
-namespace lifecycle {
 namespace {
+
+using namespace support;
+
+constexpr char kDefaultSection[] = "CURRENT OPENED FILES";
 
 constexpr ASErrorCode kInjected = 0x4000DEAD;
 constexpr int kCallsSwept = 3;
@@ -45,125 +49,103 @@ class FaultSweep : public ::testing::Test {
     Replace(oldFile_, "%A%", standin::DIPathFromWindowsPath(a_));
     Replace(oldFile_, "%B%", standin::DIPathFromWindowsPath(b_));
   }
-  void TearDown() override { RemoveProjectFile(); }
 
   static void Replace(std::string& text, const std::string& from, const std::string& to) {
     text.replace(text.find(from), from.size(), to);
   }
 
-  // Starts a reader on the old file; the start-up notification is sent by
-  // the caller, so that faults can be armed just before it.
-  void Load(HostStory& story) {
-    WriteBytes(ProjectFile(), oldFile_);
+  // Starts a reader on the old file, started or not yet.
+  void Start(HostStory& story, bool started) {
+    WriteFile(ProjectFile(), oldFile_);
     standin::StartOptions options;
-    options.announceStarted = false;
+    options.announceStarted = started;
     ASSERT_EQ(story.Start(PlugInDllPath(), options).initialized, true);
   }
 
-  // The host operations (not frame operations) called since log entry `from`,
-  // with their number of calls.
-  static std::map<std::string, int> OperationsSince(HostStory& story, std::size_t from) {
-    std::map<std::string, int> calls;
-    const auto& entries = story.Log().Entries();
-    for (std::size_t i = from; i < entries.size(); ++i) {
-      const LogEntry& entry = entries[i];
-      if (entry.kind == LogEntry::Kind::kHostOperation && !standin::IsFrameOperation(entry.name)) ++calls[entry.name];
+  // Runs `path` once without a fault to list the host operations it calls
+  // (the frame operations aside), then again with each of them raising at
+  // each of its first calls; `check` is given each of those runs, the
+  // path's answer and the release the host refused, if it was one.
+  template <typename Path, typename Check>
+  void Sweep(bool started, Path path, Check check) {
+    std::map<std::string, int> swept;
+    {
+      HostStory story;
+      Start(story, started);
+      const std::size_t mark = story.Log().Entries().size();
+      ASSERT_TRUE(path(story)) << "without a fault the path succeeds";
+      const auto& entries = story.Log().Entries();
+      for (std::size_t i = mark; i < entries.size(); ++i) {
+        if (entries[i].kind == LogEntry::Kind::kHostOperation && !standin::IsFrameOperation(entries[i].name)) {
+          ++swept[entries[i].name];
+        }
+      }
+      story.Unload();
     }
-    return calls;
+    ASSERT_GE(swept.size(), 10u) << "the path calls many host operations";
+    for (const auto& [operation, calls] : swept) {
+      for (int n = 1; n <= std::min(calls, kCallsSwept); ++n) {
+        SCOPED_TRACE(operation + " call " + std::to_string(n));
+        HostStory story;
+        Start(story, started);
+        story.Faults().RaiseOnCall(operation, n, kInjected);
+        const std::string refused = IsRelease(operation) ? operation : "";
+        const bool answer = path(story);
+        if (refused.empty()) {
+          ASSERT_TRUE(story.LastFailedCall().has_value()) << "the error reaches the host";
+          EXPECT_EQ(story.LastFailedCall()->code, kInjected);
+        }
+        ExpectHostClean(story, refused);
+        check(story, answer, refused);
+        ExpectHostClean(story, refused);
+        story.Unload();
+      }
+    }
   }
 
-  PdfFolder pdfs_;
+  TempFolder pdfs_;
   std::string a_, b_, oldFile_;
 };
 
 TEST_F(FaultSweep, StartUpRestore) {
-  std::map<std::string, int> swept;
-  {
-    HostStory story;
-    Load(story);
-    const std::size_t mark = story.Log().Entries().size();
+  const auto restore = [](HostStory& story) {
     story.Host().AnnounceStarted();
-    ASSERT_EQ(story.OpenDocuments().size(), 2u) << "the fault-free start restores both";
-    swept = OperationsSince(story, mark);
-    story.Unload();
-  }
-  ASSERT_GE(swept.size(), 10u) << "the path calls many host operations";
-  for (const auto& [operation, calls] : swept) {
-    for (int n = 1; n <= std::min(calls, kCallsSwept); ++n) {
-      SCOPED_TRACE(operation + " call " + std::to_string(n));
-      HostStory story;
-      Load(story);
-      story.Faults().RaiseOnCall(operation, n, kInjected);
-      story.Host().AnnounceStarted();
-      const std::string refused = IsRelease(operation) ? operation : "";
-      if (refused.empty()) {
-        ASSERT_TRUE(story.LastFailedCall().has_value()) << "the error reaches the host";
-        EXPECT_EQ(story.LastFailedCall()->code, kInjected);
-      }
-      ExpectHostClean(story, refused);
-      EXPECT_EQ(ReadBytes(ProjectFile()), oldFile_) << "start-up never writes the file";
-
-      EXPECT_TRUE(story.AskToQuit()) << "a later quit still works";
-      EXPECT_EQ(Profile(kDefaultSection, "OpenNum"), std::to_string(story.OpenDocuments().size()));
-      EXPECT_EQ(Profile("Manuals", "0"), "/D/Manuals/Setup.pdf?");
-      ExpectHostClean(story, refused);
-      story.Unload();
-    }
-  }
+    return story.OpenDocuments().size() == 2;
+  };
+  Sweep(false, restore, [&](HostStory& story, bool, const std::string&) {
+    EXPECT_EQ(ReadFile(ProjectFile()), oldFile_) << "start-up never writes the file";
+    EXPECT_TRUE(story.AskToQuit()) << "a later quit still works";
+    EXPECT_EQ(Profile(kDefaultSection, "OpenNum"), std::to_string(story.OpenDocuments().size()));
+    EXPECT_EQ(Profile("Manuals", "0"), "/D/Manuals/Setup.pdf?");
+  });
 }
 
 TEST_F(FaultSweep, QuitCapture) {
-  std::map<std::string, int> swept;
   std::string newFile;
-  {
-    HostStory story;
-    Load(story);
-    story.Host().AnnounceStarted();
-    const std::size_t mark = story.Log().Entries().size();
-    ASSERT_TRUE(story.AskToQuit());
-    swept = OperationsSince(story, mark);
-    newFile = ReadBytes(ProjectFile());
-    story.Unload();
-  }
-  ASSERT_NE(newFile, oldFile_);
-  ASSERT_GE(swept.size(), 10u) << "the path calls many host operations";
-  for (const auto& [operation, calls] : swept) {
-    for (int n = 1; n <= std::min(calls, kCallsSwept); ++n) {
-      SCOPED_TRACE(operation + " call " + std::to_string(n));
-      HostStory story;
-      Load(story);
-      story.Host().AnnounceStarted();
-      story.Faults().RaiseOnCall(operation, n, kInjected);
-      const std::string refused = IsRelease(operation) ? operation : "";
-      if (refused.empty()) {
-        EXPECT_FALSE(story.AskToQuit()) << "a raise counts as no";
-        ASSERT_TRUE(story.LastFailedCall().has_value());
-        EXPECT_EQ(story.LastFailedCall()->code, kInjected);
-      } else {
-        EXPECT_TRUE(story.AskToQuit());
-      }
-      ExpectHostClean(story, refused);
-      const std::string afterFault = ReadBytes(ProjectFile());
-      EXPECT_TRUE(afterFault == oldFile_ || afterFault == newFile) << "never half a file";
-
-      // A capture cut short has brought some documents to the front on its
-      // way; the next one records whichever is in front now.
-      const int front = FrontPosition(story);
-      EXPECT_TRUE(story.AskToQuit()) << "the next quit request captures and saves";
-      if (afterFault == newFile) {
-        EXPECT_EQ(ReadBytes(ProjectFile()), newFile) << "saved at the first request, not again";
-      } else {
-        EXPECT_EQ(Profile(kDefaultSection, "OpenNum"), "2");
-        EXPECT_EQ(Profile(kDefaultSection, "ActiveArticleIndex"), std::to_string(front));
-        EXPECT_EQ(Profile(kDefaultSection, "0").rfind(standin::DIPathFromWindowsPath(a_) + "?ALLSTATE=", 0), 0u);
-        EXPECT_EQ(Profile(kDefaultSection, "1").rfind(standin::DIPathFromWindowsPath(b_) + "?ALLSTATE=", 0), 0u);
-        EXPECT_EQ(Profile("Manuals", "0"), "/D/Manuals/Setup.pdf?");
-      }
-      ExpectHostClean(story, refused);
-      story.Unload();
+  const auto quit = [&](HostStory& story) {
+    const bool mayQuit = story.AskToQuit();
+    if (newFile.empty()) newFile = ReadFile(ProjectFile());  // the run without a fault
+    return mayQuit;
+  };
+  Sweep(true, quit, [&](HostStory& story, bool mayQuit, const std::string& refused) {
+    EXPECT_EQ(mayQuit, !refused.empty()) << "a raise counts as no";
+    const std::string afterFault = ReadFile(ProjectFile());
+    EXPECT_TRUE(afterFault == oldFile_ || afterFault == newFile) << "never half a file";
+    // A capture cut short has brought some documents to the front on its
+    // way; the next one records whichever is in front now.
+    const int front = FrontPosition(story);
+    EXPECT_TRUE(story.AskToQuit()) << "the next quit request captures and saves";
+    if (afterFault == newFile) {
+      EXPECT_EQ(ReadFile(ProjectFile()), newFile) << "saved at the first request, not again";
+      return;
     }
-  }
+    ExpectProfile({{kDefaultSection, "OpenNum", "2"},
+                   {kDefaultSection, "ActiveArticleIndex", std::to_string(front)},
+                   {"Manuals", "0", "/D/Manuals/Setup.pdf?"}});
+    EXPECT_EQ(Profile(kDefaultSection, "0").rfind(standin::DIPathFromWindowsPath(a_) + "?ALLSTATE=", 0), 0u);
+    EXPECT_EQ(Profile(kDefaultSection, "1").rfind(standin::DIPathFromWindowsPath(b_) + "?ALLSTATE=", 0), 0u);
+  });
+  ASSERT_NE(newFile, oldFile_);
 }
 
 }  // namespace
-}  // namespace lifecycle

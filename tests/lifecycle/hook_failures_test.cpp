@@ -4,10 +4,14 @@
 
 #include <string>
 
-#include "lifecycle/lifecycle_fixture.h"
+#include "tests/support/checks.h"
 
-namespace lifecycle {
 namespace {
+
+using support::ExpectHostClean;
+using support::PlugInDllPath;
+
+constexpr char kManagerButton[] = "Vellora:FavoritePDFConfig";
 
 constexpr ASErrorCode kInjected = 0x4000F00D;
 
@@ -31,73 +35,60 @@ struct HookRun {
   bool Init() { return Call("PlugInInit", story.Host().Handshake().initCallback); }
 };
 
-TEST(HookFailures, RegisterAnswersFalseOnAHostErrorAndUnloadUndoesOnlyWhatWasMade) {
+TEST(HookFailures, RegisterAndInitAnswerFalseOnAHostErrorAndUnloadUndoesOnlyWhatWasMade) {
   const struct {
+    bool init;  // the error comes while initialising, after a good register
     const char* operation;
     int call;
-    std::size_t unregistered;  // AVAppUnregisterNotification calls at unload
-    std::size_t destroyed;     // ASCallbackDestroy calls at unload
-  } cases[] = {
-      {"ASCallbackCreate", 1, 0, 0},           // nothing made
-      {"AVAppRegisterNotification", 1, 0, 1},  // a callback, not registered
-      {"ASCallbackCreate", 2, 1, 1},           // registered; the quit hook not made
-      {"HFTReplaceEntry", 1, 1, 1},
+    std::size_t unregistered, callbacksDestroyed, buttonsDestroyed;  // at unload
+  } rows[] = {
+      {false, "ASCallbackCreate", 1, 0, 0, 0},           // 0: nothing made
+      {false, "AVAppRegisterNotification", 1, 0, 1, 0},  // 1: a callback, not registered
+      {false, "ASCallbackCreate", 2, 1, 1, 0},           // 2: registered; the quit hook not made
+      {false, "HFTReplaceEntry", 1, 1, 1, 0},            // 3
+      {true, "AVAppGetToolBar", 1, 1, 1, 0},             // 4: no button made
+      {true, "AVToolButtonNew", 1, 1, 1, 0},             // 5
+      {true, "AVToolBarAddButton", 1, 1, 1, 1},          // 6: a button made
+      {true, "AVToolButtonSetHelpText", 1, 1, 1, 1},     // 7
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.operation) + " call " + std::to_string(c.call));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE("row " + std::to_string(i));
     HookRun run;
-    run.story.Faults().RaiseOnCall(c.operation, c.call, kInjected);
-    EXPECT_FALSE(run.Register());
+    ASSERT_TRUE(!rows[i].init || run.Register());
+    run.story.Faults().RaiseOnCall(rows[i].operation, rows[i].call, kInjected);
+    EXPECT_FALSE(rows[i].init ? run.Init() : run.Register());
     run.story.Unload();
-    EXPECT_EQ(run.story.Log().Count("AVAppUnregisterNotification"), c.unregistered);
-    EXPECT_EQ(run.story.Log().Count("ASCallbackDestroy"), c.destroyed);
+    EXPECT_EQ(run.story.Log().Count("AVAppUnregisterNotification"), rows[i].unregistered);
+    EXPECT_EQ(run.story.Log().Count("ASCallbackDestroy"), rows[i].callbacksDestroyed);
+    EXPECT_EQ(run.story.Log().Count("AVToolButtonDestroy"), rows[i].buttonsDestroyed);
     ExpectHostClean(run.story);
   }
 }
 
-TEST(HookFailures, InitAnswersFalseOnAHostErrorAndUnloadDestroysOnlyAButtonThatExists) {
-  const struct {
-    const char* operation;
-    bool buttonMade;
-  } cases[] = {
-      {"AVAppGetToolBar", false},  {"ASAtomFromString", false},          {"AVToolButtonNew", false},
-      {"AVToolBarAddButton", true}, {"AVToolButtonSetExecuteProc", true}, {"AVToolButtonSetHelpText", true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.operation);
-    HookRun run;
-    ASSERT_TRUE(run.Register());
-    run.story.Faults().RaiseOnCall(c.operation, 1, kInjected);
-    EXPECT_FALSE(run.Init());
-    run.story.Unload();
-    EXPECT_EQ(run.story.Log().Count("AVToolButtonDestroy"), c.buttonMade ? 1u : 0u);
-    EXPECT_EQ(run.story.Log().Count("AVAppUnregisterNotification"), 1u) << "still unregistered";
-    ExpectHostClean(run.story);
+// The same button, name and help text on every run; its client data is
+// not used.
+TEST(HookFailures, TheButtonIsOnTheBarWithItsPictureTextAndClientDataOnEveryRun) {
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE("run " + std::to_string(run));
+    HostStory story;
+    ASSERT_EQ(story.Start(PlugInDllPath()).initialized, true);
+    const standin::ToolButtonRecord* button = story.Host().Tools().FindOnBar(kManagerButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(story.Host().Tools().OnBar().back(), button) << "appended at the end";
+    EXPECT_EQ(button->helpText, "Vellora v1.51");
+    EXPECT_TRUE(button->longOnly && !button->separator);
+    ASSERT_NE(button->clientData, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(button->clientData), kManagerButton);
+    BITMAP picture{};
+    ASSERT_EQ(GetObjectA(static_cast<HBITMAP>(button->icon), sizeof picture, &picture),
+              static_cast<int>(sizeof picture))
+        << "bitmap 126 from the plug-in's resources";
+    EXPECT_EQ(picture.bmWidth * 100 + picture.bmHeight, 2020);
+    // A click opens the window: the window stories (tests/ui) click it.
+    story.Unload();
+    EXPECT_EQ(story.Host().Tools().FindOnBar(kManagerButton), nullptr) << "destroyed at unload";
+    ExpectHostClean(story);
   }
-}
-
-TEST(HookFailures, TheButtonIsOnTheBarWithItsPictureTextAndClientData) {
-  HostStory story;
-  ASSERT_EQ(story.Start(PlugInDllPath()).initialized, true);
-  const standin::ToolButtonRecord* button = story.Host().Tools().FindOnBar(kManagerButton);
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(story.Host().Tools().OnBar().back(), button) << "appended at the end";
-  EXPECT_EQ(button->helpText, "Vellora v1.51");
-  EXPECT_TRUE(button->longOnly);
-  EXPECT_FALSE(button->separator);
-  ASSERT_NE(button->clientData, nullptr);
-  EXPECT_STREQ(static_cast<const char*>(button->clientData), kManagerButton);
-  BITMAP picture{};
-  ASSERT_NE(button->icon, nullptr) << "bitmap 126 from the plug-in's resources";
-  ASSERT_EQ(GetObjectA(static_cast<HBITMAP>(button->icon), sizeof picture, &picture), static_cast<int>(sizeof picture));
-  EXPECT_EQ(picture.bmWidth, 20);
-  EXPECT_EQ(picture.bmHeight, 20);
-
-  // A click opens the window: the window stories (tests/ui) click it.
-  story.Unload();
-  EXPECT_EQ(story.Host().Tools().FindOnBar(kManagerButton), nullptr) << "destroyed at unload";
-  ExpectHostClean(story);
 }
 
 }  // namespace
-}  // namespace lifecycle

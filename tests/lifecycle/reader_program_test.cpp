@@ -3,18 +3,23 @@
 // the reason), a page turned, File > Quit; Vellora.ini then lists both. At
 // the next start the plug-in reopens them as they were.
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <functional>
 #include <thread>
 
-#include "lifecycle_fixture.h"
+#include "standin/di_path.h"
 #include "standin/document_window.h"
 #include "standin/main_window.h"
 #include "standin/reader_commands.h"
+#include "standin/wine_path.h"
+#include "tests/support/checks.h"
 
 namespace {
 
-using namespace lifecycle;
+using namespace support;
+
+constexpr char kDefault[] = "CURRENT OPENED FILES";
 
 constexpr int kOpenDialogNameBox = 1148, kOpenDialogOldNameBox = 1152;  // cmb13, edt1
 constexpr int kMessageBoxText = 0xFFFF;
@@ -118,17 +123,11 @@ class ReaderProcess {
   HWND frame_ = nullptr;
 };
 
-class ReaderProgram : public ::testing::Test {
- protected:
-  void SetUp() override { RemoveProjectFile(); }
-  void TearDown() override { RemoveProjectFile(); }
-};
-
-TEST_F(ReaderProgram, OpenReadQuitThenStartAgain) {
-  const PdfFolder folder;
+TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
+  const TempFolder folder;
   const std::string a = folder.Pdf("reader a.pdf", 3), b = folder.Pdf("reader b.pdf", 5);
   const std::string bad = folder.Path("reader bad.pdf");
-  WriteBytes(bad, "%PDF-1.4\nthis file was cut short");
+  WriteFile(bad, "%PDF-1.4\nthis file was cut short");
   {
     ReaderProcess reader("");
     reader.Open(a);
@@ -141,10 +140,9 @@ TEST_F(ReaderProgram, OpenReadQuitThenStartAgain) {
     reader.Command(standin::kCommandNextPage);
     EXPECT_EQ(reader.Quit(), 0u);
   }
-  EXPECT_EQ(Profile(kDefaultSection, "OpenNum"), "2");
-  EXPECT_EQ(Profile(kDefaultSection, "ActiveArticleIndex"), "1");
-  EXPECT_EQ(Profile(kDefaultSection, "0").rfind(standin::DIPathFromWindowsPath(a) + "?ALLSTATE=", 0), 0u);
-  const std::string second = Profile(kDefaultSection, "1");
+  ExpectProfile({{kDefault, "OpenNum", "2"}, {kDefault, "ActiveArticleIndex", "1"}});
+  EXPECT_EQ(Profile(kDefault, "0").rfind(standin::DIPathFromWindowsPath(a) + "?ALLSTATE=", 0), 0u);
+  const std::string second = Profile(kDefault, "1");
   EXPECT_EQ(second.rfind(standin::DIPathFromWindowsPath(b) + "?ALLSTATE=", 0), 0u) << second;
   EXPECT_NE(second.find("&PAGE=2&"), std::string::npos) << second;
 
@@ -152,7 +150,7 @@ TEST_F(ReaderProgram, OpenReadQuitThenStartAgain) {
   DeleteFileA(stateFile.c_str());
   ReaderProcess again("--state-file \"" + stateFile + "\"");
   std::string state;
-  EXPECT_TRUE(WaitUntil([&] { return !(state = ReadBytes(stateFile)).empty(); }));
+  EXPECT_TRUE(WaitUntil([&] { return !(state = ReadFile(stateFile)).empty(); }));
   EXPECT_EQ(again.DocumentTitles(), (std::vector<std::string>{"reader a.pdf", "reader b.pdf"}));
   EXPECT_NE(state.find("Documents open: 2\nDocument 1: " + a + "\n  reader a.pdf, 3 pages\n  Page 1 of 3\n"),
             std::string::npos) << state;
@@ -162,7 +160,7 @@ TEST_F(ReaderProgram, OpenReadQuitThenStartAgain) {
   // and the separator, brings a.pdf to the front: the plug-in finds it there.
   again.Command(standin::kCommandWindowItem + 4);
   EXPECT_EQ(again.Quit(), 0u);
-  EXPECT_EQ(Profile(kDefaultSection, "ActiveArticleIndex"), "0");
+  EXPECT_EQ(Profile(kDefault, "ActiveArticleIndex"), "0");
 }
 
 }  // namespace

@@ -9,13 +9,12 @@
 #include "host/host_api.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
-#include "plugin/plugin_entry.h"
 #include "host/protected_call.h"
-#include "standin/standin_host.h"
+#include "plugin/plugin_entry.h"
+#include "standin/host_story.h"
+#include "tests/support/test_support.h"
 
 namespace {
-
-using standin::StandinHost;
 
 constexpr ASErrorCode kInjected = 0x4000ABCD;
 
@@ -49,6 +48,12 @@ ASBool CatchesInProtectedRegion() {
   return kHostTrue;
 }
 
+ASBool RaisesFromCallback(AVDoc, void*) { throw HostError(0x40001234); }
+ASBool EnumeratesWithARaisingCallback() {
+  host::AVAppEnumDocs(host::ASCallbackCreate(Host().extensionId, HostEntryProc<RaisesFromCallback>()), nullptr);
+  return kHostTrue;
+}
+
 ASBool RawRaiseInProtectedRegion() {
   regionResult = ProtectedCall([] {
     // The host's raise itself, not through a wrapper: it lands on the
@@ -58,57 +63,40 @@ ASBool RawRaiseInProtectedRegion() {
   return kHostTrue;
 }
 
-class ErrorContract : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_EQ(host_.StartLinked(&PlugInMain).handshake, true);
-    destroyed = 0;
-    regionResult = {};
-  }
-  void TearDown() override {
-    EXPECT_EQ(host_.Frames().Depth(), 0u);
-    EXPECT_TRUE(host_.Violations().empty());
-  }
-  StandinHost host_;
-};
-
-TEST_F(ErrorContract, ErrorOutsideAnyProtectedRegionReachesTheHostsFrame) {
-  host_.Faults().RaiseOnCall("ASAtomFromString", 1, kInjected);
-  const auto answer = host_.CallPlugIn("LetsHostErrorThrough", {}, &HostEntry<LetsHostErrorThrough>::Call);
-  EXPECT_TRUE(answer.raised);
-  EXPECT_EQ(answer.code, kInjected);
-  EXPECT_FALSE(answer.exceptionCrossed);
-  EXPECT_EQ(destroyed, 1);
-  ASSERT_TRUE(host_.LastFailedCall().has_value());
-  EXPECT_EQ(host_.LastFailedCall()->call, "LetsHostErrorThrough");
-  EXPECT_EQ(host_.LastFailedCall()->code, kInjected);
-}
-
-TEST_F(ErrorContract, OtherExceptionReachesTheHostAsUnknownError) {
-  const auto answer = host_.CallPlugIn("ThrowsOtherException", {}, &HostEntry<ThrowsOtherException>::Call);
-  EXPECT_TRUE(answer.raised);
-  EXPECT_EQ(answer.code, kErrUnknown);
-  EXPECT_FALSE(answer.exceptionCrossed);
-  EXPECT_EQ(destroyed, 1);
-}
-
-TEST_F(ErrorContract, ErrorInsideProtectedCallIsCaughtThere) {
-  host_.Faults().RaiseOnCall("ASAtomFromString", 1, kInjected);
-  const auto answer = host_.CallPlugIn("CatchesInProtectedRegion", {}, &HostEntry<CatchesInProtectedRegion>::Call);
-  EXPECT_FALSE(answer.raised);
-  EXPECT_EQ(answer.value, kHostTrue);
-  EXPECT_TRUE(regionResult.failed);
-  EXPECT_EQ(regionResult.code, kInjected);
-  EXPECT_EQ(destroyed, 1);
-  EXPECT_EQ(depthInside, 1u);  // the host's own frame
-  EXPECT_FALSE(host_.LastFailedCall().has_value());
-}
-
-TEST_F(ErrorContract, RawRaiseLandsOnTheProtectedRegionsFrame) {
-  const auto answer = host_.CallPlugIn("RawRaiseInProtectedRegion", {}, &HostEntry<RawRaiseInProtectedRegion>::Call);
-  EXPECT_FALSE(answer.raised);
-  EXPECT_TRUE(regionResult.failed);
-  EXPECT_EQ(regionResult.code, kInjected);
-}
-
 }  // namespace
+
+TEST(ErrorContract, WhatEscapesThePlugInReachesTheHostAsAHostErrorOnlyOutsideAProtectedRegion) {
+  const struct {
+    ASBool(HOSTCALL* call)();
+    bool inject;         // the first ASAtomFromString raises kInjected
+    ASErrorCode raised;  // the code the host sees raised, 0 for none
+    ASErrorCode caught;  // the code a protected region caught, 0 for none
+    int destroyed;       // objects destroyed on the way out
+  } rows[] = {
+      /* 0 */ {&HostEntry<LetsHostErrorThrough>::Call, true, kInjected, 0, 1},
+      /* 1 */ {&HostEntry<ThrowsOtherException>::Call, false, kErrUnknown, 0, 1},
+      /* 2 */ {&HostEntry<CatchesInProtectedRegion>::Call, true, 0, kInjected, 1},
+      /* 3 */ {&HostEntry<RawRaiseInProtectedRegion>::Call, false, 0, kInjected, 0},
+      /* 4 */ {&HostEntry<EnumeratesWithARaisingCallback>::Call, false, 0x40001234, 0, 0},
+  };
+  const support::TempFolder folder;
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE("row " + std::to_string(i));
+    standin::HostStory story;
+    ASSERT_EQ(story.StartLinked(&PlugInMain).handshake, true);
+    story.OpenFile(folder.Pdf("one.pdf", 1));
+    destroyed = 0;
+    depthInside = 0;
+    regionResult = {};
+    if (rows[i].inject) story.Faults().RaiseOnCall("ASAtomFromString", 1, kInjected);
+    const auto answer = story.Host().CallPlugIn("Call", {}, rows[i].call);
+    EXPECT_EQ(answer.raised ? answer.code : 0, rows[i].raised);
+    EXPECT_FALSE(answer.exceptionCrossed);
+    EXPECT_EQ(story.LastFailedCall().has_value(), rows[i].raised != 0);
+    EXPECT_EQ(regionResult.failed ? regionResult.code : 0, rows[i].caught);
+    EXPECT_EQ(destroyed, rows[i].destroyed);
+    EXPECT_EQ(depthInside, i == 2 ? 1u : 0u) << "inside the region only the host's own frame";
+    EXPECT_EQ(story.FrameDepth(), 0u);
+    EXPECT_TRUE(story.Violations().empty());
+  }
+}

@@ -1,119 +1,87 @@
-// The real Vellora.api loaded by the stand-in host: the loading conversation.
+// The loading conversation with hosts of every kind, the plug-in's code
+// linked in so that what it stored (HostApi) can be read: the versions
+// answered, the tables asked for in order at 0x40000 and stored, the
+// callbacks handed over; whatever a host lacks ends loading.
 #include <gtest/gtest.h>
 
+#include "host/host_api.h"
+#include "plugin/plugin_entry.h"
 #include "standin/standin_host.h"
-#include "tests/plugin/plugin_dll.h"
 
 namespace {
 
-using standin::LoadReport;
-using standin::StandinHost;
-using standin::StartOptions;
-using standin::TableRequest;
-
-struct Request {
-  const char* name;
-  bool given;
-};
-
-// Every request is at 0x40000 and the names, answers and order are `expected`.
-void ExpectRequests(const StandinHost& host, const std::vector<Request>& expected) {
-  const std::vector<TableRequest>& requests = host.TableRequests();
-  ASSERT_EQ(requests.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(requests[i].name, expected[i].name) << i;
-    EXPECT_EQ(requests[i].version, kHFTVersion4) << requests[i].name;
-    EXPECT_EQ(requests[i].given, expected[i].given) << requests[i].name;
-  }
-}
-
-TEST(Loading, HandshakeVersionIsTheLowerOfHostsAnd0x20000) {
-  struct Case {
-    ASUns32 host;
-    ASUns32 answered;
+TEST(Loading, TheConversationWithHostsOfEveryKind) {
+  enum Kind { kGood, kOldSetupData, kNoWin, kOldAcroView, kRaise };
+  const struct {
+    Kind kind;
+    ASUns32 host;      // the host's handshake version
+    ASUns32 answered;  // the plug-in's
     bool setup;
+    const char* requests;  // tables asked for, "-" before one not given
+  } rows[] = {
+      /* 0 */ {kGood, 0x50000, 0x20000, true, "AcroSupport Cos PDModel AcroView Win "},
+      /* 1 */ {kGood, 0x20001, 0x20000, true, "AcroSupport Cos PDModel AcroView Win "},
+      /* 2 */ {kGood, 0x20000, 0x20000, true, "AcroSupport Cos PDModel AcroView Win "},
+      /* 3 */ {kGood, 0x1FFFF, 0x1FFFF, false, ""},
+      /* 4 */ {kOldSetupData, 0x20000, 0x20000, false, ""},
+      /* 5 */ {kNoWin, 0x20000, 0x20000, false, "AcroSupport Cos PDModel AcroView -Win "},
+      /* 6 */ {kOldAcroView, 0x20000, 0x20000, false, "AcroSupport Cos PDModel -AcroView "},
+      /* 7 */ {kRaise, 0x20000, 0x20000, false, "AcroSupport "},  // the second request raises
   };
-  for (const Case c : {Case{0x50000, 0x20000, true}, Case{0x20001, 0x20000, true}, Case{0x20000, 0x20000, true},
-                       Case{0x1FFFF, 0x1FFFF, false}, Case{0x10000, 0x10000, false}}) {
-    SCOPED_TRACE(c.host);
-    StandinHost host;
-    StartOptions options;
-    options.hostHandshakeVersion = c.host;
-    const LoadReport report = host.Start(PlugInDllPath(), options);
-    ASSERT_TRUE(report.entryFound) << report.stoppedBecause;
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE("row " + std::to_string(i));
+    standin::StandinHost host;
+    standin::StartOptions options;
+    options.hostHandshakeVersion = rows[i].host;
+    if (rows[i].kind == kOldSetupData) options.setupDataVersion = 0x10000;
+    if (rows[i].kind == kNoWin) host.Faults().HideTable("Win");
+    if (rows[i].kind == kOldAcroView) host.Faults().OfferTableBelow("AcroView", kHFTVersion4);
+    if (rows[i].kind == kRaise) host.Faults().RaiseOnCall("ASExtensionMgrGetHFT", 2, kErrNoMemory);
+    const standin::LoadReport report = host.StartLinked(&PlugInMain, options);
     EXPECT_EQ(report.mainAnswer, true);
-    EXPECT_EQ(report.plugInHandshakeVersion, c.answered);
-    EXPECT_EQ(report.setup, c.setup);
-    // A refused set-up asks for no table at all.
-    if (!c.setup) {
-      EXPECT_TRUE(host.TableRequests().empty());
+    EXPECT_EQ(report.plugInHandshakeVersion, rows[i].answered);
+    EXPECT_EQ(report.setup, rows[i].setup);
+    std::string requests;
+    for (const standin::TableRequest& request : host.TableRequests()) {
+      requests += (request.given ? "" : "-") + request.name + " ";
+      EXPECT_EQ(request.version, kHFTVersion4) << request.name;
     }
+    EXPECT_EQ(requests, rows[i].requests);
+    const HostApi& api = Host();
+    if (rows[i].setup || rows[i].kind == kNoWin) {
+      EXPECT_EQ(api.hostMainWindow, host.MainWindowHandle());
+      EXPECT_EQ(api.moduleInstance, GetModuleHandleA(nullptr));
+      EXPECT_EQ(api.extensionId, host.ExtensionId());
+      EXPECT_TRUE(api.core.table == host.Tables().Core() && api.core.version == kCoreHFTVersion);
+      const std::pair<const HostTable&, const char*> tables[] = {
+          {api.acroSupport, "AcroSupport"}, {api.cos, "Cos"}, {api.pdModel, "PDModel"}, {api.acroView, "AcroView"}};
+      for (const auto& [stored, name] : tables) {
+        EXPECT_TRUE(stored.table == host.Tables().Find(name)->Pointer() && stored.version == kHFTVersion4) << name;
+      }
+      EXPECT_EQ(api.win.table, rows[i].setup ? host.Tables().Find("Win")->Pointer() : nullptr);
+    }
+    if (rows[i].setup) {
+      EXPECT_EQ(report.extensionName, "Vellora1.0");
+      EXPECT_EQ(report.callbacksHandedOver, 3);
+      EXPECT_TRUE(report.registered.value_or(false) && report.initialized.value_or(false));
+      // Handshake, register, init and unload; then the start-up notification,
+      // the quit hook and the button.
+      EXPECT_EQ(host.Callbacks().Created(), 7);
+      EXPECT_EQ(host.Handshake().exportHFTsCallback, nullptr) << "left as the host set it";
+      EXPECT_STREQ(host.Atoms().GetString(host.Handshake().appName), "StandinReader");
+      host.Unload();
+    } else {
+      EXPECT_FALSE(report.handshake.has_value());
+      EXPECT_EQ(host.Log().Count("ASCallbackCreate"), 0u) << "no handshake callback";
+    }
+    if (rows[i].kind == kRaise) {
+      ASSERT_TRUE(host.LastFailedCall().has_value());
+      EXPECT_EQ(host.LastFailedCall()->call, "PlugInSetup");
+      EXPECT_EQ(host.LastFailedCall()->code, kErrNoMemory);
+    }
+    EXPECT_EQ(host.Frames().Depth(), 0u);
     EXPECT_TRUE(host.Violations().empty());
   }
-}
-
-TEST(Loading, SetUpDataOfAnotherVersionIsRefused) {
-  StandinHost host;
-  StartOptions options;
-  options.setupDataVersion = 0x10000;
-  const LoadReport report = host.Start(PlugInDllPath(), options);
-  EXPECT_EQ(report.setup, false);
-  EXPECT_FALSE(report.handshake.has_value());
-  EXPECT_TRUE(host.TableRequests().empty());
-}
-
-TEST(Loading, GoodSetUpAcquiresEveryTableAt0x40000AndHandsOverThreeCallbacks) {
-  StandinHost host;
-  const LoadReport report = host.Start(PlugInDllPath());
-  EXPECT_EQ(report.setup, true);
-  EXPECT_EQ(report.handshake, true);
-  ExpectRequests(host, {{"AcroSupport", true}, {"Cos", true}, {"PDModel", true}, {"AcroView", true}, {"Win", true}});
-  EXPECT_EQ(report.extensionName, "Vellora1.0");
-  EXPECT_EQ(report.callbacksHandedOver, 3);
-  EXPECT_EQ(report.registered, true);
-  EXPECT_EQ(report.initialized, true);
-  // Handshake, register, init and unload; then, while registering and
-  // initialising, the start-up notification, the quit hook and the button.
-  EXPECT_EQ(host.Callbacks().Created(), 7);
-  // The export-tables field and the application name stay as the host set them.
-  EXPECT_EQ(host.Handshake().exportHFTsCallback, nullptr);
-  EXPECT_STREQ(host.Atoms().GetString(host.Handshake().appName), "StandinReader");
-  host.Unload();
-  EXPECT_EQ(host.Log().Count("PlugInUnload"), 1u);
-  EXPECT_EQ(host.Frames().Depth(), 0u);
-  EXPECT_TRUE(host.Violations().empty());
-}
-
-TEST(Loading, HostWithoutWinStoresTheFourBeforeAndRefusesSetUp) {
-  StandinHost host;
-  host.Faults().HideTable("Win");
-  const LoadReport report = host.Start(PlugInDllPath());
-  EXPECT_EQ(report.setup, false);
-  EXPECT_FALSE(report.handshake.has_value());
-  ExpectRequests(host, {{"AcroSupport", true}, {"Cos", true}, {"PDModel", true}, {"AcroView", true}, {"Win", false}});
-  // No handshake callback was made.
-  EXPECT_EQ(host.Log().Count("ASCallbackCreate"), 0u);
-}
-
-TEST(Loading, AcroViewOnlyBelow0x40000EndsSetUpWithoutAskingLowerOrForWin) {
-  StandinHost host;
-  host.Faults().OfferTableBelow("AcroView", kHFTVersion4);
-  const LoadReport report = host.Start(PlugInDllPath());
-  EXPECT_EQ(report.setup, false);
-  ExpectRequests(host, {{"AcroSupport", true}, {"Cos", true}, {"PDModel", true}, {"AcroView", false}});
-  EXPECT_FALSE(host.Log().Contains("\"Win\""));
-}
-
-TEST(Loading, ErrorRaisedDuringSetUpComesBackToTheHostsFrame) {
-  StandinHost host;
-  host.Faults().RaiseOnCall("ASExtensionMgrGetHFT", 2, kErrNoMemory);
-  const LoadReport report = host.Start(PlugInDllPath());
-  EXPECT_EQ(report.setup, false);
-  ASSERT_TRUE(host.LastFailedCall().has_value());
-  EXPECT_EQ(host.LastFailedCall()->call, "PlugInSetup");
-  EXPECT_EQ(host.LastFailedCall()->code, kErrNoMemory);
-  EXPECT_EQ(host.Frames().Depth(), 0u);
-  EXPECT_TRUE(host.Violations().empty());
 }
 
 }  // namespace

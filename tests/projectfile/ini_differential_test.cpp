@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "projects/ini_document.h"
-#include "tests/projectfile/scratch_file.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -37,10 +37,9 @@ class Generator {
   // of the upper half.
   std::string Name() {
     static const std::vector<std::string> names = {
-        "Alpha", "alpha", "ALPHA",       "Beta Gamma", "beta  gamma",  "x=y",          "a?b", "\"q\"", "'s'",
-        "0",     "1",     "PROJECT_NUM", "OpenNum",    "\xC9t\xE9",    "\xE9T\xC9",    "[",   "a]b",   ";note",
-        "#c",    "",      "k k",         "Q\"",        "PROJECT_NAME", "project_name",
-    };
+        "Alpha", "alpha", "ALPHA",       "Beta Gamma", "beta  gamma",  "x=y",         "a?b", "\"q\"", "'s'",
+        "0",     "1",     "PROJECT_NUM", "OpenNum",    "\xC9t\xE9",    "\xE9T\xC9",   "[",   "a]b",   ";note",
+        "#c",    "",      "k k",         "Q\"",        "PROJECT_NAME", "project_name"};
     return Pick(names);
   }
   std::string Value() {
@@ -110,26 +109,12 @@ class Generator {
   std::mt19937 rng_;
 };
 
-std::string PlatformRead(const ScratchFile& file, const std::string& section, const std::string& key,
+std::string PlatformRead(const std::string& path, const std::string& section, const std::string& key,
                          std::size_t size) {
   std::vector<char> buffer(size + 1, '#');
-  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), static_cast<DWORD>(size),
-                                           file.path().c_str());
+  const DWORD n =
+      GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), static_cast<DWORD>(size), path.c_str());
   return std::string(buffer.data(), n);
-}
-
-std::string Printable(const std::string& s) {
-  std::string out;
-  for (unsigned char c : s) {
-    if (c >= 32 && c < 127) {
-      out += static_cast<char>(c);
-    } else {
-      char hex[8];
-      snprintf(hex, sizeof hex, "\\x%02x", c);
-      out += hex;
-    }
-  }
-  return out;
 }
 
 constexpr int kCases = 300;
@@ -137,11 +122,12 @@ constexpr int kCases = 300;
 }  // namespace
 
 TEST(IniDifferential, EveryValueReadsAsThePlatformReadsIt) {
-  const ScratchFile file;
+  const support::TempFolder folder;
+  const std::string file = folder.Path("differential.ini");
   for (unsigned seed = 1; seed <= kCases; ++seed) {
     Generator gen(seed);
     const std::string text = gen.DamagedFile();
-    file.Write(text);
+    support::WriteFile(file, text);
     const IniDocument doc = IniDocument::Parse(text);
     for (int i = 0; i < 40; ++i) {
       const std::string section = gen.Space() + gen.Name() + gen.Space();
@@ -149,18 +135,19 @@ TEST(IniDifferential, EveryValueReadsAsThePlatformReadsIt) {
       static const std::vector<std::size_t> sizes = {1, 2, 3, 5, 8, 10, 256, 1024};
       const std::size_t size = gen.Pick(sizes);
       ASSERT_EQ(doc.ReadString(section, key, size), PlatformRead(file, section, key, size))
-          << "seed " << seed << " [" << Printable(section) << "] " << Printable(key) << " size " << size
-          << "\nfile: " << Printable(text);
+          << "seed " << seed << " [" << testing::PrintToString(section) << "] " << testing::PrintToString(key)
+          << " size " << size << "\nfile: " << testing::PrintToString(text);
     }
   }
 }
 
 TEST(IniDifferential, EveryEditWritesTheBytesThePlatformWrites) {
-  const ScratchFile file;
+  const support::TempFolder folder;
+  const std::string file = folder.Path("differential.ini");
   for (unsigned seed = 1; seed <= kCases; ++seed) {
     Generator gen(seed * 7919);
     const std::string text = gen.OneIn(5) ? std::string() : gen.DamagedFile();
-    file.Write(text);
+    support::WriteFile(file, text);
     IniDocument doc = IniDocument::Parse(text);
     std::string calls;
     bool changed = false;
@@ -172,22 +159,22 @@ TEST(IniDifferential, EveryEditWritesTheBytesThePlatformWrites) {
       if (kind == 0) {
         calls += "delete [" + section + "]; ";
         changed |= doc.DeleteSection(section);
-        WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.path().c_str());
+        WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str());
       } else if (kind == 1) {
         calls += "delete [" + section + "] " + key + "; ";
         changed |= doc.DeleteKey(section, key);
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.path().c_str());
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str());
       } else {
         const std::string value = gen.Space() + gen.Value() + (gen.OneIn(4) ? gen.Space() : "");
         calls += "write [" + section + "] " + key + "=" + value + "; ";
         changed |= doc.WriteString(section, key, value);
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.path().c_str());
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
       }
     }
     // The platform leaves a file that no call changed as it was.
-    const std::string platform = file.Read();
+    const std::string platform = support::ReadFile(file);
     const std::string engine = changed ? doc.Serialize() : text;
-    ASSERT_EQ(Printable(engine), Printable(platform))
-        << "seed " << seed << "\nfile: " << Printable(text) << "\ncalls: " << Printable(calls);
+    ASSERT_EQ(engine, platform) << "seed " << seed << "\nfile: " << testing::PrintToString(text)
+                                << "\ncalls: " << testing::PrintToString(calls);
   }
 }

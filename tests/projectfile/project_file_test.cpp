@@ -1,25 +1,34 @@
-// The project file on disk: SaveProjectFile against the same sequence of
-// profile-function calls on a copy of the file, byte for byte; the
-// writability test; saves interrupted by a crash.
+// The project file on disk against the platform's profile functions: a save
+// writes the bytes of the same calls made one by one; whatever a file holds
+// loads as the platform reads it key by key and comes back whole from a
+// save; sharing, attributes and a save cut short leave the file sound.
 #include "projects/project_file.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "projects/ini_document.h"
-#include "projects/project_file_path.h"
+#include "projects/ascii_text.h"
+#include "projects/ini_text_rules.h"
+#include "projects/project_file_format.h"
 #include "projects/project_store.h"
 #include "projects/whole_file.h"
-#include "tests/projectfile/scratch_file.h"
+#include "tests/support/stored_projects.h"
+#include "tests/support/test_support.h"
 
 namespace {
+
+using namespace project_file;
+using support::File;
+using support::Project;
+using support::Projects;
+using support::ReadFile;
+using support::StoredProjects;
+using support::WriteFile;
 
 constexpr char kDefault[] = "CURRENT OPENED FILES";
 
@@ -31,29 +40,26 @@ std::string State(std::mt19937& rng, bool active) {
          "&ZOOM_TYPE-VALUE=0:98304.000000&TOPSPOT_LEFT-TOP=-12:0" + (active ? "&ACTIVE=TRUE" : "");
 }
 
-// A store as capture and editing leave it: odd letter case, blanks, quotes,
-// "=" and "?" in names, empty states, empty projects.
-void FillRandom(ProjectStore& store, unsigned seed) {
-  constexpr int max_projects = 7;
-  constexpr int max_files = 9;
+// A store as capture and editing leave it: names in odd letter case, with
+// blanks, quotes, "]", "=" and "?"; empty states; empty projects.
+void FillRandom(ProjectStore& store, unsigned seed, int projects = 7, int files = 9) {
   static const std::vector<std::string> names = {
-      "Manuals", "manuals 2",  "12/4/2026 Project1", "a = b", "what?", "say \"hi\"",  "it's",
-      "[draft",  "Q&A; notes", "\xC9t\xE9",          "Stale", "OTHER", "Two  Spaces", "x",
-      "=",       "?",          "tab\tinside",        "Alpha",
-  };
+      "Manuals",     "manuals 2", "12/4/2026 Project1", "a = b",     "what?",   "say \"hi\"",
+      "it's",        "[draft",    "Q&A; notes",         "\xC9t\xE9", "Stale",   "OTHER",
+      "Two  Spaces", "=",         "tab\tinside",        " padded  ", "\"q r\"", "a]b",
+      "'  x'"};
   std::mt19937 rng(seed);
   store.ClearAll();
   store.AddProject(kDefault);
-  const int projects = static_cast<int>(rng() % max_projects);
-  for (int p = 0; p <= projects; ++p) {
-    const std::string name = p == 0 ? std::string(kDefault) : names[rng() % names.size()];
+  for (int p = 1; p < projects; ++p) {
+    const std::string name = projects > 20 ? "Project " + std::to_string(p) : names[rng() % names.size()];
     const int index = store.AddProject(name);
-    const int files = static_cast<int>(rng() % max_files);
-    for (int f = 0; f < files; ++f) {
-      const std::string path = "/D/Docs " + std::to_string(rng() % 5) + "/File " + std::to_string(f) + ".pdf";
+    const int count = files > 20 ? files : static_cast<int>(rng() % files);
+    for (int f = 0; f < count; ++f) {
+      const std::string path = "/D/Docs " + std::to_string(p) + "/File " + std::to_string(f) + ".pdf";
       store.AddFile(path, rng() % 4 == 0 ? std::string() : State(rng, f == 0), index);
     }
-    store.SetActiveIndex(name, files == 0 ? -1 : static_cast<int>(rng() % files));
+    store.SetActiveIndex(name, count == 0 ? -1 : static_cast<int>(rng() % count));
   }
 }
 
@@ -62,7 +68,7 @@ void FillRandom(ProjectStore& store, unsigned seed) {
 // letter case.
 std::string ExistingFile(unsigned seed) {
   std::mt19937 rng(seed);
-  static const std::vector<std::string> pieces = {
+  std::vector<std::string> pieces = {
       "; written by hand\r\n",
       "\r\n\r\n",
       "[Other Program]\r\nsetting = 1\r\n  Window=0 0 640 480  \r\n",
@@ -74,12 +80,17 @@ std::string ExistingFile(unsigned seed) {
       "\t[Settings]  ; trailing\r\nkey=\"quoted value\"\r\n",
   };
   // Each piece at most once: a section the save writes appears once.
-  std::vector<std::string> shuffled = pieces;
-  std::shuffle(shuffled.begin(), shuffled.end(), rng);
+  std::shuffle(pieces.begin(), pieces.end(), rng);
+  pieces.resize(rng() % 6);
   std::string text;
-  const std::size_t count = rng() % 6;
-  for (std::size_t i = 0; i < count; ++i) text += shuffled[i];
+  for (const std::string& piece : pieces) text += piece;
   return text;
+}
+
+std::string PlatformRead(const std::string& path, const std::string& section, const std::string& key, DWORD size) {
+  std::vector<char> buffer(size);
+  return std::string(buffer.data(),
+                     GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), size, path.c_str()));
 }
 
 void PlatformWrite(const std::string& path, const std::string& section, const std::string& key,
@@ -87,236 +98,204 @@ void PlatformWrite(const std::string& path, const std::string& section, const st
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
 }
 
-// The save as a sequence of profile-function calls, one per key.
+// The save as one profile-function call per key; each project's section
+// under its name as read back.
 void PlatformSave(const ProjectStore& store, const std::string& path) {
   WritePrivateProfileStringA("PROJECT_NAME", nullptr, nullptr, path.c_str());
   PlatformWrite(path, "PROJECT_NAME", "PROJECT_NUM", std::to_string(store.ProjectCount()));
   for (int i = 0; i < store.ProjectCount(); ++i) PlatformWrite(path, "PROJECT_NAME", std::to_string(i), store.Name(i));
   for (int i = 0; i < store.ProjectCount(); ++i) {
-    const std::string& name = store.Name(i);
+    const std::string section(ProjectSection(*ProjectNameAsRead(store.Name(i))));
     const FileList& files = store.Files(i);
-    WritePrivateProfileStringA(name.c_str(), nullptr, nullptr, path.c_str());
-    PlatformWrite(path, name, "ActiveArticleIndex", std::to_string(files.ActiveIndex()));
-    PlatformWrite(path, name, "OpenNum", std::to_string(files.Count()));
-    for (int j = 0; j < files.Count(); ++j) {
-      char value[1024];
-      std::snprintf(value, sizeof value, "%s?%s", files.Entry(j).path.c_str(), files.Entry(j).state.c_str());
-      PlatformWrite(path, name, std::to_string(j), value);
+    WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str());
+    PlatformWrite(path, section, "ActiveArticleIndex", std::to_string(files.ActiveIndex()));
+    PlatformWrite(path, section, "OpenNum", std::to_string(files.Count()));
+    for (int j = 0; j < files.Count(); ++j) {  // a value composed in a buffer of 1024 bytes
+      PlatformWrite(path, section, std::to_string(j),
+                    (files.Entry(j).path + "?" + files.Entry(j).state).substr(0, 1023));
     }
   }
 }
 
-std::string PlatformRead(const std::string& path, const std::string& section, const std::string& key, DWORD size) {
-  std::vector<char> buffer(size);
-  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), size, path.c_str());
-  return std::string(buffer.data(), n);
-}
-
-// The stored projects (1 to n-1) of two stores are the same; project 0
-// comes from the capture, not from the file.
-bool SameProjects(const ProjectStore& a, const ProjectStore& b) {
-  if (a.ProjectCount() != b.ProjectCount()) return false;
-  for (int i = 1; i < a.ProjectCount(); ++i) {
-    const FileList& fa = a.Files(i);
-    const FileList& fb = b.Files(i);
-    if (a.Name(i) != b.Name(i) || fa.Count() != fb.Count() || fa.ActiveIndex() != fb.ActiveIndex()) return false;
-    for (int j = 0; j < fa.Count(); ++j) {
-      if (fa.Entry(j).path != fb.Entry(j).path || fa.Entry(j).state != fb.Entry(j).state) return false;
+// What the loader takes from a file, with the platform reading every key
+// below the counts (at most up to maxKey) one by one: names as read, each
+// section once; files as much as FileValueThatFits keeps of each whole value.
+Projects PlatformProjects(const std::string& path, int maxKey) {
+  Projects projects;
+  const std::string count = PlatformRead(path, "PROJECT_NAME", "PROJECT_NUM", kProjectCountBuffer);
+  std::vector<std::string> sections = {"project_name", "current opened files"};
+  for (int i = 1; i < std::min(ReadInteger(count).value_or(0), maxKey + 1) && projects.size() < 255; ++i) {
+    Project p{PlatformRead(path, "PROJECT_NAME", std::to_string(i), kProjectNameBuffer), -1, {}};
+    std::string section(ini_text::Trim(p.name));
+    for (char& c : section) c = FoldAscii(c);
+    if (section.empty() || std::count(sections.begin(), sections.end(), section) > 0) continue;
+    sections.push_back(section);
+    const std::string active = PlatformRead(path, p.name, "ActiveArticleIndex", kNumberBuffer);
+    if (!active.empty()) p.active = ReadInteger(active).value_or(0);
+    const int files = ReadInteger(PlatformRead(path, p.name, "OpenNum", kNumberBuffer)).value_or(0);
+    for (int j = 0; j < std::min(files, maxKey + 1) && p.files.size() < 256; ++j) {
+      const std::string whole = PlatformRead(path, p.name, std::to_string(j), 1 << 16);
+      const auto value = FileValueThatFits(whole);
+      if (!value || value->empty() || value->front() == '?') continue;
+      const std::size_t q = std::min(value->find('?'), value->size());
+      p.files.push_back({std::string(value->substr(0, q)), std::string(value->substr(std::min(q + 1, value->size())))});
     }
+    projects.push_back(p);
   }
-  return true;
+  return projects;
 }
 
-// A large store: projects of many files with full view states.
-void FillLarge(ProjectStore& store, unsigned seed, int projects, int files) {
-  std::mt19937 rng(seed);
-  store.ClearAll();
-  store.AddProject(kDefault);
-  for (int p = 1; p < projects; ++p) {
-    const std::string name = "Project " + std::to_string(p) + " of seed " + std::to_string(seed);
-    const int index = store.AddProject(name);
-    for (int f = 0; f < files; ++f) {
-      store.AddFile("/D/Folder " + std::to_string(p) + "/Document " + std::to_string(f) + ".pdf", State(rng, f == 0),
-                    index);
-    }
-    store.SetActiveIndex(name, 0);
-  }
-}
-
-// A store loaded from a file, after a capture that found no documents.
-void LoadInto(ProjectStore& store, const std::string& path) {
-  store.ClearAll();
+ProjectStore LoadedFrom(const std::string& path) {
+  ProjectStore store;
   store.AddProject(kDefault);
   EXPECT_EQ(LoadProjectFile(store, path), 1);
+  return store;
 }
 
-}  // namespace
-
-TEST(ProjectFileDifferential, SaveWritesTheBytesOfTheProfileFunctionSequence) {
-  const ScratchFile engine_file;
-  const ScratchFile platform_file;
+TEST(ProjectFile, SaveWritesTheBytesOfTheProfileFunctionsAndLoadReadsAsTheyRead) {
+  const support::TempFolder folder;
+  const std::string ours = folder.Path("ours.ini"), theirs = folder.Path("theirs.ini");
   for (unsigned seed = 1; seed <= 60; ++seed) {
     ProjectStore store;
     FillRandom(store, seed);
     const std::string before = ExistingFile(seed);
-    engine_file.Write(before);
-    platform_file.Write(before);
-    ASSERT_EQ(SaveProjectFile(store, engine_file.path()), 1);
-    PlatformSave(store, platform_file.path());
-    ASSERT_EQ(engine_file.Read(), platform_file.Read()) << "seed " << seed << "\nbefore:\n" << before;
-
-    // And what the loader reads is what the platform reads.
-    ProjectStore loaded;
-    LoadInto(loaded, engine_file.path());
-    for (int i = 1; i < loaded.ProjectCount(); ++i) {
-      const std::string& name = loaded.Name(i);
-      EXPECT_EQ(name, PlatformRead(platform_file.path(), "PROJECT_NAME", std::to_string(i), 256));
-      const FileList& files = loaded.Files(i);
-      EXPECT_EQ(std::to_string(files.ActiveIndex()), PlatformRead(platform_file.path(), name, "ActiveArticleIndex", 8));
-      for (int j = 0; j < files.Count(); ++j) {
-        EXPECT_EQ(files.Entry(j).path + "?" + files.Entry(j).state,
-                  PlatformRead(platform_file.path(), name, std::to_string(j), 1024));
-      }
-    }
-    store.ClearAll();
-    store.AddProject(kDefault);
-    LoadProjectFile(store, platform_file.path());
-    EXPECT_TRUE(SameProjects(store, loaded)) << "seed " << seed;
+    WriteFile(ours, before);
+    WriteFile(theirs, before);
+    ASSERT_EQ(SaveProjectFile(store, ours), 1);
+    PlatformSave(store, theirs);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, theirs.c_str());
+    ASSERT_EQ(ReadFile(ours), ReadFile(theirs)) << "seed " << seed << "\nbefore:\n" << before;
+    EXPECT_EQ(StoredProjects(LoadedFrom(ours)), PlatformProjects(theirs, 300)) << "seed " << seed;
   }
 }
 
-TEST(ProjectFileDifferential, LoadedValuesEqualThePlatformsOnDamagedFiles) {
-  const ScratchFile file;
-  const std::vector<std::string> damage = {
-      "[PROJECT_NAME]\r\nPROJECT_NUM = 3 \r\n 1 = \"Quoted\" \r\n2='x'\r\n[quoted]\r\nOpenNum=\"2\"\r\n0= /D/a.pdf? "
-      "\r\n"
-      "1=\"/D/b.pdf?s\"\r\n[X]\r\nopennum=1\r\n0=/D/c.pdf\r\n",
-      "[PROJECT_NAME]\nPROJECT_NUM=2\n1=A\n[A]\nActiveArticleIndex=12345678\nOpenNum=2\n0=/D/" +
-          std::string(2000, 'z') + "\n1=/D/b.pdf?" + std::string(1020, 's') + "\n",
-      "[PROJECT_NAME]\rPROJECT_NUM=2\r1=A\r[A]\rOpenNum=2\r0\r1=/D/x.pdf?\r[A]\rOpenNum=5\r",
+// Files written by hand or by other tools load as the platform reads them,
+// and a quit (load, save) and a second quit keep every project and file,
+// renumbered from 1, each name as it was read.
+TEST(ProjectFile, WhatAFileHoldsLoadsAsThePlatformReadsItAndSurvivesTwoQuits) {
+  const std::string items = "PAGEMODE=2&PAGE=" + std::string(600, '7') + "&LAYOUTMODE=" + std::string(600, '1');
+  std::string sparse =
+      "[PROJECT_NAME]\r\nPROJECT_NUM=600\r\n511=D\r\n2=A\r\n270=C\r\n256=B\r\n[B]\r\nOpenNum=301\r\n"
+      "300=/D/300.pdf?\r\n1=/D/1.pdf?\r\n256=/D/256.pdf?\r\n";
+  for (const char* name : {"A", "C", "D"})
+    sparse += "[" + std::string(name) + "]\r\nOpenNum=1\r\n0=/D/" + name + ".pdf?\r\n";
+  const std::string rows[] = {
+      /* 0 */
+      "[PROJECT_NAME]\r\nPROJECT_NUM = 3 \r\n 1 = \"Quoted\" \r\n2='x'\r\n[quoted]\r\nOpenNum=\"2\"\r\n"
+      "0= /D/a.pdf? \r\n1=\"/D/b.pdf?s\"\r\n[X]\r\nopennum=1\r\n0=/D/c.pdf\r\n",
+      /* 1 */ "[PROJECT_NAME]\nPROJECT_NUM=2\n1=A\n[A]\nActiveArticleIndex=12345678\nOpenNum=3\n0=/D/" +
+          std::string(2000, 'z') + "\n1=/D/b.pdf?" + items + "\n2=/D/c.pdf?" + std::string(1020, 's') + "\n",
+      /* 2 */ "[PROJECT_NAME]\rPROJECT_NUM=2\r1=A\r[A]\rOpenNum=2\r0\r1=/D/x.pdf?\r[A]\rOpenNum=5\r",
+      /* 3 */ sparse + "[C]\r\nOpenNum=0\r\n[PROJECT_NAME]\r\n1=second list\r\n",
+      /* 4 */
+      "[PROJECT_NAME]\r\nPROJECT_NUM=9\r\n1=a]b\r\n2=\"My Docs\"\r\n3=' spaced '\r\n4=  trail  \r\n5=x]\r\n"
+      "6=project_name\r\n7=A]B\r\n8=' current opened files'\r\n"
+      "[a]b]\r\nOpenNum=1\r\n0=/D/1.pdf?\r\n[My Docs]\r\nOpenNum=1\r\n0=/D/2.pdf?\r\n[spaced]\r\nOpenNum=1\r\n"
+      "0=/D/3.pdf?\r\n[trail]\r\nOpenNum=1\r\n0=/D/4.pdf?\r\n[x]]\r\nOpenNum=1\r\n0=/D/5.pdf?\r\n",
+      /* 5 */
+      "[PROJECT_NAME]\r\nPROJECT_NUM=4\r\n01=Zero\r\n+2=Plus\r\n1=First\r\n1=Second\r\n3=\r\n[First]\r\nOpenNum=3\r\n"
+      "02=/D/02.pdf?\r\n 2 =/D/2.pdf?\r\n2=/D/dup.pdf?\r\n",
   };
-  for (const std::string& text : damage) {
-    file.Write(text);
-    ProjectStore store;
-    LoadInto(store, file.path());
-    for (int i = 1; i < store.ProjectCount(); ++i) {
-      const std::string& name = store.Name(i);
-      const FileList& files = store.Files(i);
-      const std::string active = PlatformRead(file.path(), name, "ActiveArticleIndex", 8);
-      EXPECT_EQ(files.ActiveIndex(), active.empty() ? -1 : std::atoi(active.c_str()));
-      std::vector<std::string> expected;
-      const int count = std::atoi(PlatformRead(file.path(), name, "OpenNum", 8).c_str());
-      for (int j = 0; j < count; ++j) {
-        std::string value = PlatformRead(file.path(), name, std::to_string(j), 1024);
-        if (!value.empty()) expected.push_back(value.find('?') == std::string::npos ? value + "?" : value);
-      }
-      ASSERT_EQ(static_cast<std::size_t>(files.Count()), expected.size()) << text;
-      for (int j = 0; j < files.Count(); ++j) {
-        EXPECT_EQ(files.Entry(j).path + "?" + files.Entry(j).state, expected[static_cast<std::size_t>(j)]);
-      }
-    }
+  const support::TempFolder folder;
+  const std::string path = folder.Path("hand.ini");
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    WriteFile(path, rows[i]);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    const Projects loaded = StoredProjects(LoadedFrom(path));
+    EXPECT_EQ(loaded, PlatformProjects(path, 600)) << "row " << i;
+    Projects expected = loaded;
+    for (Project& p : expected) p.name = std::string(*ProjectNameAsRead(p.name));
+    ASSERT_EQ(SaveProjectFile(LoadedFrom(path), path), 1) << "row " << i;
+    const std::string firstQuit = ReadFile(path);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    EXPECT_EQ(PlatformProjects(path, 600), expected) << "row " << i;
+    ASSERT_EQ(SaveProjectFile(LoadedFrom(path), path), 1) << "row " << i;
+    EXPECT_EQ(ReadFile(path), firstQuit) << "row " << i << ": the second quit";
   }
 }
 
-TEST(ProjectFile, ALockedFileIsNeitherWrittenNorRead) {
-  const ScratchFile file;
-  file.Write("[PROJECT_NAME]\r\nPROJECT_NUM=1\r\n");
+// Another program holds the file open: no save writes it; a load, and
+// start-up, read it exactly when the platform's reader does.
+TEST(ProjectFile, AFileHeldOpenByAnotherProgram) {
+  const struct {
+    DWORD share;  // the other program's sharing (~0: no file at all)
+    bool read;    // the platform reads it
+  } rows[] = {{0, false},
+              {FILE_SHARE_READ, true},
+              {FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+              {FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true},
+              {~DWORD{0}, false}};
+  const std::string text =
+      "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=P\r\n[CURRENT OPENED FILES]\r\nOpenNum=1\r\n0=/D/a.pdf?\r\n";
+  const support::TempFolder folder;
+  const std::string path = folder.Path("held.ini");
   ProjectStore store;
   FillRandom(store, 7);
-  HANDLE lock = CreateFileA(file.path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(SaveProjectFile(store, file.path()), 0);
-  ProjectStore loaded;
-  LoadInto(loaded, file.path());  // unreadable: nothing loaded, as the profile functions read nothing
-  EXPECT_EQ(loaded.ProjectCount(), 1);
-  CloseHandle(lock);
-  EXPECT_EQ(file.Read(), "[PROJECT_NAME]\r\nPROJECT_NUM=1\r\n");
-  EXPECT_EQ(GetFileAttributesA((file.path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    DeleteFileA(path.c_str());
+    if (rows[i].share != ~DWORD{0}) WriteFile(path, text);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    const HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, rows[i].share, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(!PlatformRead(path, "PROJECT_NAME", "PROJECT_NUM", 10).empty(), rows[i].read) << "row " << i;
+    EXPECT_EQ(LoadedFrom(path).ProjectCount(), rows[i].read ? 2 : 1) << "row " << i;
+    EXPECT_EQ(ReadStartupProject(path).entries.size(), rows[i].read ? 1u : 0u) << "row " << i;
+    if (other != INVALID_HANDLE_VALUE) {
+      EXPECT_EQ(SaveProjectFile(store, path), 0) << "row " << i;
+      CloseHandle(other);
+      EXPECT_EQ(ReadFile(path), text) << "row " << i;
+    } else {
+      EXPECT_EQ(SaveProjectFile(store, path), 1) << "row " << i << ": an absent file is made";
+    }
+    EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES) << "row " << i;
+  }
 }
 
-TEST(ProjectFile, AnAbsentFileIsCreatedOnSaveAndLoadsNothing) {
-  const ScratchFile file;
-  DeleteFileA(file.path().c_str());
+// A save keeps the file's attributes, and where no file can be made beside
+// it (here the temporary file's name is taken by a folder) it writes the
+// file in place.
+TEST(ProjectFile, ASaveKeepsTheFileAndItsAttributes) {
+  const struct {
+    DWORD attributes;
+    bool folderInTheWay;
+  } rows[] = {{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE, false},
+              {FILE_ATTRIBUTE_ARCHIVE, true},
+              {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE, true}};
+  const support::TempFolder folder;
+  const std::string path = folder.Path("kept.ini");
   ProjectStore store;
-  LoadInto(store, file.path());
-  EXPECT_EQ(store.ProjectCount(), 1);
-  EXPECT_EQ(GetFileAttributesA(file.path().c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(SaveProjectFile(store, file.path()), 1);
-  EXPECT_EQ(file.Read(),
-            "[PROJECT_NAME]\r\nPROJECT_NUM=1\r\n0=CURRENT OPENED FILES\r\n"
-            "[CURRENT OPENED FILES]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n");
+  FillRandom(store, 3);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    WriteFile(path, "[Other]\r\nk=1\r\n");
+    SetFileAttributesA(path.c_str(), rows[i].attributes);
+    if (rows[i].folderInTheWay) CreateDirectoryA((path + ".tmp").c_str(), nullptr);
+    EXPECT_EQ(SaveProjectFile(store, path), 1) << "row " << i;
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), rows[i].attributes) << "row " << i;
+    EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(store)) << "row " << i;
+    EXPECT_EQ(support::Profile("Other", "k", path), "1") << "row " << i;
+    RemoveDirectoryA((path + ".tmp").c_str());
+  }
 }
 
 TEST(ProjectFile, ASaveStoppedPartWayLeavesThePreviousFile) {
-  const ScratchFile file;
+  const support::TempFolder folder;
+  const std::string path = folder.Path("stopped.ini");
   ProjectStore first, second;
-  FillLarge(first, 11, 40, 256);
-  FillLarge(second, 12, 40, 256);
-  ASSERT_EQ(SaveProjectFile(first, file.path()), 1);
-  const std::string saved = file.Read();
+  FillRandom(first, 11, 40, 256);
+  FillRandom(second, 12, 40, 256);
+  ASSERT_EQ(SaveProjectFile(first, path), 1);
+  const std::string saved = ReadFile(path);
   ASSERT_GT(saved.size(), 2u << 20);
   for (std::size_t stop : {std::size_t{1} << 20, std::size_t{2} << 20}) {
     SetWholeFileWriteHook([stop](std::size_t written) { return written < stop; });
-    EXPECT_EQ(SaveProjectFile(second, file.path()), 0);
+    EXPECT_EQ(SaveProjectFile(second, path), 0);
     SetWholeFileWriteHook(nullptr);
-    EXPECT_EQ(file.Read(), saved);
-    ProjectStore loaded;
-    LoadInto(loaded, file.path());
-    EXPECT_TRUE(SameProjects(loaded, first));
+    EXPECT_EQ(ReadFile(path), saved);
   }
   // The leftover of the interrupted save is replaced by the next one.
-  ASSERT_EQ(SaveProjectFile(second, file.path()), 1);
-  EXPECT_EQ(GetFileAttributesA((file.path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
-  ProjectStore loaded;
-  LoadInto(loaded, file.path());
-  EXPECT_TRUE(SameProjects(loaded, second));
-  DeleteFileA((file.path() + ".tmp").c_str());
+  ASSERT_EQ(SaveProjectFile(second, path), 1);
+  EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(second));
 }
 
-// Run in a child process by the next test: saves two large stores in turn
-// until it is killed.
-TEST(ProjectFileKill, DISABLED_SaveForever) {
-  char path[MAX_PATH];
-  ASSERT_NE(GetEnvironmentVariableA("VELLORA_KILL_TEST_FILE", path, MAX_PATH), 0u);
-  ProjectStore stores[2];
-  FillLarge(stores[0], 21, 80, 256);
-  FillLarge(stores[1], 22, 80, 256);
-  for (int i = 0;; i ^= 1) SaveProjectFile(stores[i], path);
-}
-
-TEST(ProjectFileKill, AProcessKilledDuringASaveLeavesAWholeFile) {
-  const ScratchFile file;
-  ProjectStore stores[2];
-  FillLarge(stores[0], 21, 80, 256);
-  FillLarge(stores[1], 22, 80, 256);
-  ASSERT_EQ(SaveProjectFile(stores[0], file.path()), 1);
-  char exe[MAX_PATH];
-  ASSERT_NE(GetModuleFileNameA(nullptr, exe, MAX_PATH), 0u);
-  SetEnvironmentVariableA("VELLORA_KILL_TEST_FILE", file.path().c_str());
-  for (DWORD delay : {700u, 1300u, 2100u}) {
-    std::string command = std::string("\"") + exe +
-                          "\" --gtest_also_run_disabled_tests --gtest_filter=ProjectFileKill.DISABLED_SaveForever";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(
-        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    Sleep(delay);
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    ProjectStore loaded;
-    LoadInto(loaded, file.path());
-    EXPECT_TRUE(SameProjects(loaded, stores[0]) || SameProjects(loaded, stores[1]))
-        << "killed after " << delay << " ms";
-  }
-  DeleteFileA((file.path() + ".tmp").c_str());
-}
-
-TEST(ProjectFilePath, VelloraIniInTheSystemDirectory) {
-  char directory[1024];
-  const UINT length = GetSystemDirectoryA(directory, sizeof directory);
-  ASSERT_GT(length, 0u);
-  EXPECT_EQ(ProjectFilePath(), std::string(directory, length) + "\\Vellora.ini");
-}
+}  // namespace

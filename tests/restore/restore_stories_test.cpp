@@ -1,337 +1,170 @@
-// Start-up restore told as the user lives it: documents open at the last quit
-// are listed in [CURRENT OPENED FILES] of Vellora.ini, and the next start
-// opens them again, each with its view, the active one in front.
+// Start-up restore and capture as the user lives them, the plug-in's code
+// linked into the test and played by the stand-in host: the documents listed
+// in [CURRENT OPENED FILES] open again with their views and the active one
+// in front; a capture rebuilds the store from the open documents.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "docstate/activate_document.h"
-#include "docstate/open_with_state.h"
+#include "docstate/capture.h"
 #include "docstate/restore_open_files.h"
 #include "host/host_entry.h"
 #include "plugin/plugin_entry.h"
-#include "projects/project_file_path.h"
+#include "projects/project_limits.h"
+#include "projects/project_store.h"
 #include "standin/di_path.h"
-#include "standin/host_story.h"
-#include "standin/sample_pdf.h"
+#include "tests/support/checks.h"
 
 namespace {
 
-using standin::DocumentState;
 using standin::ViewSettings;
 
-constexpr char kSection[] = "CURRENT OPENED FILES";
-constexpr ASErrorCode kInjected = 0x4000BEEF;
-
-// What OpenWithState is handed by the test that calls it through the host.
-std::string openPath;
-std::string openState;
-bool openResult = false;
-void OpenWithStateCall() { openResult = OpenWithState(openPath, openState); }
+ProjectStore* capturedStore = nullptr;
+void Capture() { CaptureOpenDocuments(*capturedStore); }
 
 class RestoreStory : public ::testing::Test {
  protected:
   void SetUp() override {
-    file_ = ProjectFilePath();
-    ASSERT_FALSE(file_.empty());
-    RemoveProjectFile();
-    char temp[MAX_PATH] = {};
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    folder_ = std::string(temp) + "vellora_restore_stories\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
     standin::StartOptions options;
     options.announceStarted = false;  // the test runs the restore itself
     ASSERT_EQ(story_.StartLinked(&PlugInMain, options).handshake, true);
-  }
-
-  void TearDown() override {
-    EXPECT_EQ(story_.FrameDepth(), 0u);
-    EXPECT_EQ(story_.OutstandingMenus(), 0);
-    EXPECT_EQ(story_.OutstandingMenuItems(), 0);
-    for (const std::string& violation : story_.Violations()) ADD_FAILURE() << violation;
-    for (AVDoc doc : story_.OpenDocuments()) EXPECT_EQ(story_.State(doc).batchDepth, 0);
-    RemoveProjectFile();
-  }
-
-  // The profile functions keep the file cached; flush before deleting so a
-  // later read sees the file gone.
-  void RemoveProjectFile() {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file_.c_str());
-    DeleteFileA(file_.c_str());
-  }
-
-  // A PDF of `pages` pages; its path text.
-  std::string Pdf(const std::string& name, int pages) {
-    const std::string path = folder_ + name;
-    EXPECT_TRUE(standin::WriteSamplePdf(path, pages));
-    return standin::DIPathFromWindowsPath(path);
-  }
-
-  void WriteSection(const std::vector<std::pair<std::string, std::string>>& keys) {
-    for (const auto& [key, value] : keys) {
-      ASSERT_TRUE(WritePrivateProfileStringA(kSection, key.c_str(), value.c_str(), file_.c_str()));
+    for (const char* name : {"a", "b", "c"}) {
+      texts_["%" + std::string(name)] = standin::DIPathFromWindowsPath(folder_.Pdf(std::string(name) + ".pdf", 10));
     }
+    texts_["%gone"] = standin::DIPathFromWindowsPath(folder_.Path("gone.pdf"));
+  }
+  void TearDown() override { support::ExpectHostClean(story_); }
+
+  // Restores from a default section whose %a, %b, %c stand for the path
+  // texts of a.pdf, b.pdf and c.pdf (10 pages each), %gone for a file that
+  // is not there. Gives the letters of the documents open, in menu order.
+  std::string Restore(std::string section) {
+    for (AVDoc doc : story_.OpenDocuments()) story_.Close(doc);
+    story_.Log().Clear();
+    for (const auto& [mark, text] : texts_) {
+      for (std::size_t at; (at = section.find(mark)) != std::string::npos;) section.replace(at, mark.size(), text);
+    }
+    support::WriteFile(support::ProjectFile(), "[CURRENT OPENED FILES]\r\n" + section);
+    EXPECT_FALSE(story_.Host().CallPlugIn("RestoreOpenFiles", {}, &HostEntry<RestoreOpenFiles>::Call).raised);
+    std::string letters;
+    for (AVDoc doc : story_.OpenDocuments()) letters += story_.State(doc).path.end()[-5];
+    return letters;
   }
 
-  standin::PlugInAnswer<void> Restore() {
-    return story_.Host().CallPlugIn("RestoreOpenFiles", {}, &HostEntry<RestoreOpenFiles>::Call);
-  }
-
-  std::vector<std::string> OpenPaths() {
-    std::vector<std::string> paths;
-    for (AVDoc doc : story_.OpenDocuments()) paths.push_back(story_.State(doc).diPath);
-    return paths;
-  }
-
-  // Position of the front document among the open ones, -1 for none.
-  int FrontPosition() {
-    const std::vector<AVDoc> docs = story_.OpenDocuments();
-    for (std::size_t i = 0; i < docs.size(); ++i)
-      if (story_.State(docs[i]).front) return static_cast<int>(i);
-    return -1;
-  }
-
-  std::size_t Activations() { return story_.Log().Count("AVMenuItemExecute"); }
-
-  std::string file_;
-  std::string folder_;
+  std::map<std::string, std::string> texts_;
+  support::TempFolder folder_;
   standin::HostStory story_;
 };
 
-TEST_F(RestoreStory, ThreeDocumentsComeBackInKeyOrderWithTheirViewsAndTheActiveOneInFront) {
-  const std::string a = Pdf("a.pdf", 10), b = Pdf("b.pdf", 5), c = Pdf("c.pdf", 3);
-  WriteSection({
-      {"ActiveArticleIndex", "1"},
-      {"OpenNum", "3"},
-      {"0", a + "?ALLSTATE=00ff&PAGEMODE=2&LAYOUTMODE=3&SPLITTERPOSTION=150&PAGE=4&ZOOM_TYPE-VALUE=0:98304.000000"
-                "&TOPSPOT_LEFT-TOP=-12:0"},
-      {"1", b + "?PAGEMODE=3&LAYOUTMODE=1&SPLITTERPOSTION=80&PAGE=2&ZOOM_TYPE-VALUE=2:65536.000000"
-                "&TOPSPOT_LEFT-TOP=5:-40&ACTIVE=TRUE"},
-      {"2", c + "?PAGEMODE=1&LAYOUTMODE=2&SPLITTERPOSTION=0&PAGE=0&ZOOM_TYPE-VALUE=-2147483648:-7.000000"
-                "&TOPSPOT_LEFT-TOP=-32768:32767"},
-  });
-  const auto answer = Restore();
-  ASSERT_FALSE(answer.raised) << std::hex << answer.code;
-
-  ASSERT_EQ(OpenPaths(), (std::vector<std::string>{a, b, c}));
-  const std::vector<AVDoc> docs = story_.OpenDocuments();
-  // page, zoom type, zoom, left, top, layout mode, page mode, splitter
-  const ViewSettings expected[] = {
-      {4, 0, 98304, -12, 0, 3, 2, 150},
-      {2, 2, 65536, 5, -40, 1, 3, 80},
-      {0, std::numeric_limits<ASInt32>::min(), -7, -32768, 32767, 2, 1, 0},
-  };
-  for (std::size_t i = 0; i < docs.size(); ++i) {
-    const DocumentState state = story_.State(docs[i]);
-    EXPECT_EQ(state.view, expected[i]) << state.diPath;
-    EXPECT_EQ(state.batchesCompleted, 1) << state.diPath;
-  }
-  EXPECT_EQ(FrontPosition(), 1);
-  EXPECT_EQ(Activations(), 1u);
-}
-
-// Which document ends in front, for entries "0" and "2" of three (the middle
-// one missing, so two open and the count is 2), by ActiveArticleIndex.
-TEST_F(RestoreStory, ActiveIndexCountsOnlyTheDocumentsThatOpened) {
+// Which documents open and which ends in front. When nothing is activated
+// the last one opened stays in front, and the "Window" menu is not even
+// looked up.
+TEST_F(RestoreStory, WhatOpensAndWhatComesToTheFront) {
   const struct {
-    const char* activeIndex;  // nullptr: no such key
-    bool activates;
-    int front;  // the last one opened stays in front when nothing is activated
-  } cases[] = {
-      {"0", true, 0},   {"1", true, 1}, {"2", false, 1},     {"-1", false, 1},
-      {"99", false, 1}, {"", false, 1}, {nullptr, false, 1}, {"x", true, 0},  // no digits reads as 0
+    const char* section;
+    const char* opened;
+    int front;
+    std::size_t activations;
+  } rows[] = {
+      /* 0 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=0\r\n", "ac", 0, 1},
+      /* 1 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=1\r\n", "ac", 1, 1},
+      /* 2 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=2\r\n", "ac", 1, 0},  // 2 is not below 2 opened
+      /* 3 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=-1\r\n", "ac", 1, 0},
+      /* 4 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=\r\n", "ac", 1, 0},
+      /* 5 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\n", "ac", 1, 0},
+      /* 6 */ {"OpenNum=3\r\n0=%a?PAGE=1\r\n2=%c?\r\nActiveArticleIndex=x\r\n", "ac", 0, 1},  // no digits read as 0
+      /* 7 */ {"ActiveArticleIndex=0\r\n0=%a?\r\n", "", -1, 0},
+      /* 8 */ {"ActiveArticleIndex=0\r\nOpenNum=0\r\n0=%a?\r\n", "", -1, 0},
+      /* 9 */ {"OpenNum=-3\r\n0=%a?\r\n", "", -1, 0},
+      /* 10 */ {"ActiveArticleIndex=0\r\nOpenNum=2\r\n0=\r\n", "", -1, 0},
+      /* 11 */
+      {"ActiveArticleIndex=1\r\nOpenNum=4\r\n0=%a?PAGE=1\r\n1=%gone?PAGE=1\r\n2=not a path "
+       "text?PAGE=1\r\n3=%c?PAGE=1\r\n",
+       "ac", 1, 1},
+      /* 12 */ {"OpenNum=2\r\n0=%a?ACTIVE=TRUE\r\n1=%b?\r\n", "ab", 1, 0},  // the string's ACTIVE does not activate
+      /* 13 */ {"OpenNum=999999999\r\n300=%c?\r\n0=%a?\r\n+1=%b?\r\n", "ac", 1, 0},  // keys present, however sparse
   };
-  const std::string a = Pdf("a.pdf", 2), c = Pdf("c.pdf", 2);
-  for (const auto& testCase : cases) {
-    SCOPED_TRACE(testCase.activeIndex ? testCase.activeIndex : "(missing)");
-    for (AVDoc doc : story_.OpenDocuments()) story_.Close(doc);
-    story_.Log().Clear();
-    RemoveProjectFile();
-    WriteSection({{"OpenNum", "3"}, {"0", a + "?PAGE=1"}, {"2", c + "?"}});
-    if (testCase.activeIndex) WriteSection({{"ActiveArticleIndex", testCase.activeIndex}});
-
-    ASSERT_FALSE(Restore().raised);
-    EXPECT_EQ(OpenPaths(), (std::vector<std::string>{a, c}));
-    EXPECT_EQ(Activations(), testCase.activates ? 1u : 0u);
-    EXPECT_EQ(FrontPosition(), testCase.front);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(Restore(rows[i].section), rows[i].opened) << "row " << i;
+    EXPECT_EQ(support::FrontPosition(story_), rows[i].front) << "row " << i;
+    EXPECT_EQ(story_.Log().Count("AVMenubarAcquireMenuByName"), rows[i].activations) << "row " << i;
+    EXPECT_EQ(story_.Log().Count("AVMenuItemExecute"), rows[i].activations) << "row " << i;
+    EXPECT_FALSE(story_.LastFailedCall().has_value()) << "row " << i;
   }
+  // Row 11 applied each state that opened; an entry without "?" opens with no state.
+  Restore("OpenNum=1\r\n0=%a\r\n");
+  EXPECT_EQ(story_.State(story_.OpenDocuments()[0]).batchesCompleted, 0);
 }
 
-TEST_F(RestoreStory, SectionsThatOpenNothing) {
-  const std::string a = Pdf("a.pdf", 2);
-  const struct {
-    const char* name;
-    std::vector<std::pair<std::string, std::string>> keys;
-  } cases[] = {
-      {"no file at all", {}},
-      {"no OpenNum, active index 0", {{"ActiveArticleIndex", "0"}, {"0", a + "?"}}},
-      {"OpenNum 0", {{"ActiveArticleIndex", "0"}, {"OpenNum", "0"}, {"0", a + "?"}}},
-      {"negative OpenNum", {{"OpenNum", "-3"}, {"0", a + "?"}}},
-      {"empty entries", {{"ActiveArticleIndex", "0"}, {"OpenNum", "2"}, {"0", ""}}},
-  };
-  for (const auto& testCase : cases) {
-    SCOPED_TRACE(testCase.name);
-    RemoveProjectFile();
-    story_.Log().Clear();
-    WriteSection(testCase.keys);
-    const auto answer = Restore();
-    EXPECT_FALSE(answer.raised);
-    EXPECT_TRUE(story_.OpenDocuments().empty());
-    EXPECT_EQ(Activations(), 0u);
-  }
-}
-
-// A project file held open by another program without sharing reads as an
-// absent one; once free, the same file restores.
-TEST_F(RestoreStory, ALockedProjectFileOpensNothing) {
-  WriteSection({{"ActiveArticleIndex", "0"}, {"OpenNum", "1"}, {"0", Pdf("a.pdf", 2) + "?"}});
-  HANDLE lock = CreateFileA(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(Restore().raised);
-  EXPECT_TRUE(story_.OpenDocuments().empty());
-  CloseHandle(lock);
-  EXPECT_FALSE(Restore().raised);
-  EXPECT_EQ(story_.OpenDocuments().size(), 1u);
-}
-
-TEST_F(RestoreStory, MissingOrUnreadableFilesAreSkippedAndTheOthersStillOpen) {
-  const std::string a = Pdf("a.pdf", 2), c = Pdf("c.pdf", 2);
-  WriteSection({
-      {"ActiveArticleIndex", "1"},
-      {"OpenNum", "4"},
-      {"0", a + "?PAGE=1"},
-      {"1", standin::DIPathFromWindowsPath(folder_ + "gone.pdf") + "?PAGE=1"},
-      {"2", "not a path text?PAGE=1"},
-      {"3", c + "?PAGE=1"},
-  });
-  const auto answer = Restore();
-  EXPECT_FALSE(answer.raised);
-  EXPECT_FALSE(story_.LastFailedCall().has_value());
-  ASSERT_EQ(OpenPaths(), (std::vector<std::string>{a, c}));
-  for (AVDoc doc : story_.OpenDocuments()) EXPECT_EQ(story_.State(doc).view.page, 1);
-  EXPECT_EQ(FrontPosition(), 1);  // index 1 among the two that opened
-}
-
-// Items that must leave the host's view alone, next to ones that apply.
+// Items that must leave the host's view as it opened the document, next to
+// ones that apply, each in one batch of changes.
 TEST_F(RestoreStory, ItemsThatDoNotApplyLeaveTheViewAsTheHostOpenedIt) {
-  const std::string shortDoc = Pdf("short.pdf", 10);
-  const ViewSettings opened = [&] {
-    const AVDoc doc = story_.OpenFile(folder_ + "short.pdf");
-    const ViewSettings view = story_.State(doc).view;
-    story_.Close(doc);
+  Restore("OpenNum=1\r\n0=%a\r\n");
+  const ViewSettings opened = story_.State(story_.OpenDocuments()[0]).view;
+  const auto with = [&](auto change) {
+    ViewSettings view = opened;
+    change(view);
     return view;
-  }();
+  };
   const struct {
     const char* state;
     ViewSettings expected;
-  } cases[] = {
-      {"PAGE=99&LAYOUTMODE=4",
-       [&] {
-         auto v = opened;
-         v.layoutMode = 4;
-         return v;
-       }()},
-      {"PAGE=10", opened},
-      {"PAGE=9",
-       [&] {
-         auto v = opened;
-         v.page = 9;
-         return v;
-       }()},
-      {"PAGE=-1", opened},
-      {"", opened},
-      {"page=3&PAGEMODEX=3&ZOOM_TYPE-VALUE=2&TOPSPOT_LEFT-TOP=7", opened},
-      {"ZOOM_TYPE-VALUE=2:abc",
-       [&] {
-         auto v = opened;
-         v.zoomType = 2;
-         v.zoom = 0;
-         return v;
-       }()},
-      {"SPLITTERPOSTION=40000&PAGEMODE=99999999999&TOPSPOT_LEFT-TOP=1:70000", opened},
-      {"ACTIVE=TRUE&ALLSTATE=ffff", opened},
+  } rows[] = {
+      /* 0 */ {"PAGE=99&LAYOUTMODE=4", with([](ViewSettings& v) { v.layoutMode = 4; })},
+      /* 1 */ {"PAGE=10", opened},
+      /* 2 */ {"PAGE=9", with([](ViewSettings& v) { v.page = 9; })},
+      /* 3 */ {"PAGE=-1", opened},
+      /* 4 */ {"", opened},
+      /* 5 */ {"page=3&PAGEMODEX=3&ZOOM_TYPE-VALUE=2&TOPSPOT_LEFT-TOP=7", opened},
+      /* 6 */ {"ZOOM_TYPE-VALUE=2:abc", with([](ViewSettings& v) { v.zoomType = 2, v.zoom = 0; })},
+      /* 7 */ {"SPLITTERPOSTION=40000&PAGEMODE=99999999999&TOPSPOT_LEFT-TOP=1:70000", opened},
+      /* 8 */ {"ACTIVE=TRUE&ALLSTATE=ffff", opened},
+      // page, zoom type, zoom, left, top, layout mode, page mode, splitter, as a capture writes them
+      /* 9 */
+      {"ALLSTATE=00ff&PAGEMODE=2&LAYOUTMODE=3&SPLITTERPOSTION=150&PAGE=4&ZOOM_TYPE-VALUE=0:98304.000000"
+       "&TOPSPOT_LEFT-TOP=-12:0&ACTIVE=TRUE",
+       {4, 0, 98304, -12, 0, 3, 2, 150}},
+      /* 10 */
+      {"PAGEMODE=1&LAYOUTMODE=2&SPLITTERPOSTION=0&PAGE=0&ZOOM_TYPE-VALUE=-2147483648:-7.000000"
+       "&TOPSPOT_LEFT-TOP=-32768:32767",
+       {0, INT32_MIN, -7, -32768, 32767, 2, 1, 0}},
   };
-  for (const auto& testCase : cases) {
-    SCOPED_TRACE(testCase.state);
-    for (AVDoc doc : story_.OpenDocuments()) story_.Close(doc);
-    RemoveProjectFile();
-    WriteSection({{"OpenNum", "1"}, {"0", shortDoc + "?" + testCase.state}});
-    const auto answer = Restore();
-    ASSERT_FALSE(answer.raised) << std::hex << answer.code;
-    ASSERT_EQ(story_.OpenDocuments().size(), 1u);
-    const DocumentState state = story_.State(story_.OpenDocuments()[0]);
-    EXPECT_EQ(state.view, testCase.expected);
-    EXPECT_EQ(state.batchesCompleted, 1);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    ASSERT_EQ(Restore(std::string("OpenNum=1\r\n0=%a?") + rows[i].state + "\r\n"), "a") << "row " << i;
+    const standin::DocumentState state = story_.State(story_.OpenDocuments()[0]);
+    EXPECT_EQ(state.view, rows[i].expected) << "row " << i;
+    EXPECT_EQ(state.batchesCompleted, 1) << "row " << i;
   }
 }
 
-TEST_F(RestoreStory, AnEntryWithoutQuestionMarkOpensWithNoState) {
-  const std::string a = Pdf("a.pdf", 4);
-  WriteSection({{"OpenNum", "1"}, {"0", a}});
-  ASSERT_FALSE(Restore().raised);
-  ASSERT_EQ(OpenPaths(), (std::vector<std::string>{a}));
-  EXPECT_EQ(story_.State(story_.OpenDocuments()[0]).batchesCompleted, 0);
-  EXPECT_EQ(story_.Log().Count("AVPageViewBeginOperation"), 0u);
-}
-
-TEST_F(RestoreStory, OpenWithStateLeavesTheCallersStringAloneAndIgnoresActive) {
-  const std::string a = Pdf("a.pdf", 6), b = Pdf("b.pdf", 6);
-  const std::string states[] = {"&&PAGE=3&&ACTIVE=TRUE&A=B=C&", "PAGE=2&ZOOM_TYPE-VALUE=1:2:3"};
-  const std::string paths[] = {a, b};
-  for (int i = 0; i < 2; ++i) {
-    openPath = paths[i];
-    openState = states[i];
-    const auto answer = story_.Host().CallPlugIn("OpenWithState", {}, &HostEntry<OpenWithStateCall>::Call);
-    ASSERT_FALSE(answer.raised);
-    EXPECT_TRUE(openResult);
-    EXPECT_EQ(openState, states[i]);
-  }
-  const std::vector<AVDoc> docs = story_.OpenDocuments();
-  ASSERT_EQ(docs.size(), 2u);
-  EXPECT_EQ(story_.State(docs[0]).view.page, 3);
-  EXPECT_EQ(story_.State(docs[1]).view.zoomType, 1);
-  EXPECT_EQ(story_.State(docs[1]).view.zoom, 2);
-  EXPECT_EQ(FrontPosition(), 1);  // ACTIVE=TRUE on the first changes nothing
-
-  openPath = standin::DIPathFromWindowsPath(folder_ + "gone.pdf");
-  story_.Host().CallPlugIn("OpenWithState", {}, &HostEntry<OpenWithStateCall>::Call);
-  EXPECT_FALSE(openResult);
-}
-
-// A host error during the restore reaches the host with its code; the batch
-// that was open is ended and every menu and item acquired is released.
-TEST_F(RestoreStory, HostErrorsReachTheHostWithNothingLeftOpen) {
-  const std::string a = Pdf("a.pdf", 5), b = Pdf("b.pdf", 5);
-  // (an error from ending the batch itself is the host's refusal to end it;
-  // it is passed on and the batch is not ended a second time)
-  const char* operations[] = {"AVPageViewGoTo",
-                              "AVPageViewZoomTo",
-                              "AVDocSetSplitterPosition",
-                              "AVMenuGetMenuItemIndex",
-                              "AVMenuItemExecute",
-                              "AVMenuAcquireMenuItemByIndex",
-                              "AVMenubarAcquireMenuItemByName",
-                              "AVDocOpenFromFile"};
-  for (const char* operation : operations) {
-    SCOPED_TRACE(operation);
-    for (AVDoc doc : story_.OpenDocuments()) story_.Close(doc);
-    RemoveProjectFile();
-    WriteSection({{"ActiveArticleIndex", "0"},
-                  {"OpenNum", "2"},
-                  {"0", a + "?PAGE=1&SPLITTERPOSTION=9&ZOOM_TYPE-VALUE=1:5"},
-                  {"1", b + "?PAGE=2"}});
-    story_.Faults().RaiseOnCall(operation, 1, kInjected);
-    const auto answer = Restore();
-    EXPECT_TRUE(answer.raised);
-    EXPECT_EQ(answer.code, kInjected);
-    EXPECT_FALSE(answer.exceptionCrossed);
-    EXPECT_EQ(story_.OutstandingMenus(), 0);
-    EXPECT_EQ(story_.OutstandingMenuItems(), 0);
-    for (AVDoc doc : story_.OpenDocuments()) EXPECT_EQ(story_.State(doc).batchDepth, 0);
-  }
+// Whatever the store held (other projects, an earlier default project), a
+// capture leaves the default project alone in it, made from the open
+// documents; the clipboard stays as it was.
+TEST_F(RestoreStory, ACaptureRebuildsTheStoreFromTheOpenDocuments) {
+  ProjectStore store;
+  store.AddProject(kDefaultProjectName);
+  store.AddFile("/D/old.pdf", "", 0);
+  store.AddProject("Manuals");
+  store.AddFile("/D/m.pdf", "", 1);
+  store.MarkAllFiles(1, ClipMode::kCut, true);
+  const AVDoc b = story_.OpenFile(folder_.Path("b.pdf"));
+  story_.OpenFile(folder_.Path("c.pdf"));
+  story_.BringToFront(b);
+  capturedStore = &store;
+  EXPECT_FALSE(story_.Host().CallPlugIn("Capture", {}, &HostEntry<Capture>::Call).raised);
+  ASSERT_EQ(store.ProjectCount(), 1);
+  EXPECT_EQ(store.Name(0), kDefaultProjectName);
+  ASSERT_EQ(store.Files(0).Count(), 2);
+  EXPECT_EQ(store.Files(0).Entry(0).path, texts_["%b"]);
+  EXPECT_EQ(store.Files(0).Entry(1).path, texts_["%c"]);
+  EXPECT_EQ(store.Files(0).ActiveIndex(), 0);
+  EXPECT_EQ(support::FrontPosition(story_), 0);
+  EXPECT_EQ(store.ClipboardSource(), 1);
+  EXPECT_EQ(store.ClipboardMode(), ClipMode::kCut);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// Documents, the "Window" menu and the front document, through the plug-in's
-// wrappers and the user's own actions.
+// Documents in the stand-in host, through the plug-in's wrappers and the
+// user's own actions: the "Window" menu and the front document, what opens,
+// the view the user sets and the view the plug-in sets.
+#include "docstate/activate_document.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
 #include "standin/di_path.h"
@@ -12,23 +14,7 @@ class Documents : public StoryTest {
   AVDoc OpenThroughHost(const std::string& windowsPath) {
     const ASFileSys fileSys = host::ASGetDefaultFileSys();
     const std::string text = standin::DIPathFromWindowsPath(windowsPath);
-    const ASPathName path = host::ASFileSysPathFromDIPath(fileSys, text.c_str(), nullptr);
-    EXPECT_NE(path, nullptr) << text;
-    return host::AVDocOpenFromFile(path, fileSys, nullptr);
-  }
-  // What the plug-in does to bring the n-th document forward: the item after
-  // the separator in the "Window" menu.
-  void ExecuteNthDocumentItem(int n) {
-    const AVMenubar bar = host::AVAppGetMenubar();
-    const AVMenu menu = host::AVMenubarAcquireMenuByName(bar, "Window");
-    const AVMenuItem separator = host::AVMenubarAcquireMenuItemByName(bar, "WindowMenuSeparator");
-    const AVMenuItem item =
-        host::AVMenuAcquireMenuItemByIndex(menu, host::AVMenuGetMenuItemIndex(menu, separator) + n + 1);
-    ASSERT_NE(item, nullptr);
-    host::AVMenuItemExecute(item);
-    host::AVMenuItemRelease(item);
-    host::AVMenuItemRelease(separator);
-    host::AVMenuRelease(menu);
+    return host::AVDocOpenFromFile(host::ASFileSysPathFromDIPath(fileSys, text.c_str(), nullptr), fileSys, nullptr);
   }
   std::vector<AVDoc> Enumerated(int stopAfter = 1000) {
     visited_.clear();
@@ -45,129 +31,82 @@ class Documents : public StoryTest {
   int stopAfter_ = 0;
 };
 
-TEST_F(Documents, MenuOrderAndFrontFollowOpensClosesAndMenuExecutes) {
-  const AVDoc a = story_.OpenFile(files_.Pdf("a.pdf", 1));
-  const AVDoc b = story_.OpenFile(files_.Pdf("b.pdf", 2));
-  const AVDoc c = story_.OpenFile(files_.Pdf("c.pdf", 3));
+TEST_F(Documents, MenuOrderAndFrontFollowOpensClosesAndMenuItems) {
+  const AVDoc a = story_.OpenFile(files_.Pdf("a.pdf", 4));
+  const AVDoc b = story_.OpenFile(files_.Pdf("b.pdf", 7));
+  const AVDoc c = story_.OpenFile(files_.Pdf("c.pdf", 30));
   EXPECT_EQ(story_.OpenDocuments(), (std::vector<AVDoc>{a, b, c}));
   EXPECT_EQ(host::AVAppGetActiveDoc(), c);
   EXPECT_EQ(Enumerated(), (std::vector<AVDoc>{a, b, c}));
+  EXPECT_EQ(Enumerated(2).size(), 2u) << "the enumeration stops when the callback says so";
+  EXPECT_EQ(host::PDDocGetNumPages(host::AVDocGetPDDoc(b)), 7) << "the page count comes from the file";
 
-  ExecuteNthDocumentItem(1);
-  EXPECT_EQ(host::AVAppGetActiveDoc(), b);
-  EXPECT_EQ(story_.OpenDocuments(), (std::vector<AVDoc>{a, b, c}));  // executing does not reorder
-
+  ActivateNthDocument(0);
+  EXPECT_EQ(host::AVAppGetActiveDoc(), a);
+  EXPECT_EQ(story_.OpenDocuments(), (std::vector<AVDoc>{a, b, c})) << "bringing to the front does not reorder";
   // Closing the front document puts the last in menu order in front.
-  EXPECT_EQ(host::AVDocClose(b, kHostFalse), kHostTrue);
-  EXPECT_EQ(story_.OpenDocuments(), (std::vector<AVDoc>{a, c}));
+  EXPECT_EQ(host::AVDocClose(a, kHostFalse), kHostTrue);
   EXPECT_EQ(host::AVAppGetActiveDoc(), c);
-  ExecuteNthDocumentItem(0);
-  EXPECT_EQ(host::AVAppGetActiveDoc(), a);
-  // Closing another document leaves the front one alone.
+  story_.Close(b);
+  EXPECT_THROW(host::AVDocGetPageView(b), HostError) << "a closed document's handle is dead";
   story_.Close(c);
-  EXPECT_EQ(host::AVAppGetActiveDoc(), a);
-  story_.Close(a);
   EXPECT_EQ(host::AVAppGetActiveDoc(), nullptr);
-  EXPECT_TRUE(Enumerated().empty());
-  EXPECT_EQ(story_.OutstandingMenus(), 0);
-  EXPECT_EQ(story_.OutstandingMenuItems(), 0);
+  support::WriteFile(files_.Path("text.pdf"), "just some text\n");
+  support::WriteFile(files_.Path("empty.pdf"), "");
+  for (const char* name : {"missing.pdf", "text.pdf", "empty.pdf"})
+    EXPECT_EQ(OpenThroughHost(files_.Path(name)), nullptr) << name;
 }
 
-TEST_F(Documents, EnumerationStopsWhenTheCallbackAnswersFalse) {
-  const AVDoc a = story_.OpenFile(files_.Pdf("a.pdf", 1));
-  story_.OpenFile(files_.Pdf("b.pdf", 1));
-  story_.OpenFile(files_.Pdf("c.pdf", 1));
-  EXPECT_EQ(Enumerated(1), (std::vector<AVDoc>{a}));
-  EXPECT_EQ(Enumerated(2).size(), 2u);
-}
-
-TEST_F(Documents, ReopeningGivesTheSameDocumentAndBringsItToTheFront) {
-  const std::string path = files_.Pdf("a.pdf", 4);
-  const AVDoc a = story_.OpenFile(path);
-  const AVDoc b = story_.OpenFile(files_.Pdf("b.pdf", 1));
-  EXPECT_EQ(story_.ActiveDocument(), b);
-  EXPECT_EQ(OpenThroughHost(path), a);
-  EXPECT_EQ(story_.ActiveDocument(), a);
-  // Another spelling of the same file is the same document.
-  std::string upper = path;
-  for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-  EXPECT_EQ(story_.OpenFile(upper), a);
-  EXPECT_EQ(story_.OpenDocuments(), (std::vector<AVDoc>{a, b}));
-}
-
-TEST_F(Documents, MissingFilesAndFilesThatAreNotPdfsDoNotOpen) {
-  for (const std::string& path :
-       {files_.Path("missing.pdf"), files_.File("text.pdf", "just some text\n"), files_.File("empty.pdf", "")}) {
-    EXPECT_EQ(OpenThroughHost(path), nullptr) << path;
-  }
-  EXPECT_TRUE(story_.OpenDocuments().empty());
-}
-
-TEST_F(Documents, PageCountComesFromTheFile) {
-  for (const int pages : {1, 7, 30}) {
-    const AVDoc doc = story_.OpenFile(files_.Pdf("p" + std::to_string(pages) + ".pdf", pages));
-    EXPECT_EQ(host::PDDocGetNumPages(host::AVDocGetPDDoc(doc)), pages);
-  }
-}
-
-TEST_F(Documents, DocumentTheUserKeepsOpenIsNotClosed) {
-  const AVDoc a = story_.OpenFile(files_.Pdf("a.pdf", 1));
-  story_.KeepOpenWhenAsked(a);
-  EXPECT_EQ(host::AVDocClose(a, kHostFalse), kHostFalse);
-  EXPECT_EQ(story_.OpenDocuments().size(), 1u);
-  // Without the question (no-save) it closes.
-  EXPECT_EQ(host::AVDocClose(a, kHostTrue), kHostTrue);
-  EXPECT_TRUE(story_.OpenDocuments().empty());
-  // Its handle is dead now.
-  EXPECT_THROW(host::AVDocGetPageView(a), HostError);
-}
-
-TEST_F(Documents, FileOfADocumentGivesItsPathText) {
-  const std::string path = files_.Pdf("a.pdf", 1);
-  const AVDoc doc = story_.OpenFile(path);
-  const ASPathName pathObject = host::ASFileAcquirePathName(host::PDDocGetFile(host::AVDocGetPDDoc(doc)));
-  char* text = host::ASFileSysDIPathFromPath(host::ASGetDefaultFileSys(), pathObject, nullptr);
-  EXPECT_EQ(text, story_.State(doc).diPath);
-  EXPECT_EQ(story_.OutstandingHostMemory(), 1u);
-  host::ASfree(text);
-  EXPECT_EQ(story_.OutstandingHostMemory(), 0u);
-}
-
-TEST_F(Documents, MenuLayoutAndReleaseAccounting) {
+TEST_F(Documents, TheWindowMenuListsTheDocumentsAfterItsSeparatorAndCountsWhatIsHeld) {
   story_.OpenFile(files_.Pdf("a.pdf", 1));
   const AVMenubar bar = host::AVAppGetMenubar();
   const AVMenu menu = host::AVMenubarAcquireMenuByName(bar, "Window");
   const AVMenuItem separator = host::AVMenubarAcquireMenuItemByName(bar, "WindowMenuSeparator");
-  ASSERT_NE(menu, nullptr);
-  ASSERT_NE(separator, nullptr);
   const ASInt32 s = host::AVMenuGetMenuItemIndex(menu, separator);
-  EXPECT_GT(s, 0);  // the host's own items come first
+  EXPECT_GT(s, 0) << "the host's own items come first";
   const AVMenuItem document = host::AVMenuAcquireMenuItemByIndex(menu, s + 1);
   EXPECT_NE(document, nullptr);
   EXPECT_EQ(host::AVMenuAcquireMenuItemByIndex(menu, s + 2), nullptr);
-  EXPECT_EQ(host::AVMenuAcquireMenuItemByIndex(menu, -1), nullptr);
   EXPECT_EQ(host::AVMenubarAcquireMenuByName(bar, "NoSuchMenu"), nullptr);
-  EXPECT_EQ(story_.OutstandingMenus(), 1);
-  EXPECT_EQ(story_.OutstandingMenuItems(), 2);
-
-  // An item of another menu is not in "Window".
+  EXPECT_EQ(story_.OutstandingMenus() * 10 + story_.OutstandingMenuItems(), 12);
   const AVMenuItem open = host::AVMenubarAcquireMenuItemByName(bar, "Open");
-  EXPECT_EQ(host::AVMenuGetMenuItemIndex(menu, open), -1);
+  EXPECT_EQ(host::AVMenuGetMenuItemIndex(menu, open), -1) << "an item of another menu";
   host::AVMenuItemRelease(open);
-
-  // A closed document's item leaves the menu; executing it is refused.
   story_.Close(story_.OpenDocuments().front());
-  EXPECT_EQ(host::AVMenuGetMenuItemIndex(menu, document), -1);
-  EXPECT_THROW(host::AVMenuItemExecute(document), HostError);
-
+  EXPECT_THROW(host::AVMenuItemExecute(document), HostError) << "a closed document's item";
   host::AVMenuItemRelease(document);
   host::AVMenuItemRelease(separator);
   host::AVMenuRelease(menu);
-  EXPECT_EQ(story_.OutstandingMenus(), 0);
-  EXPECT_EQ(story_.OutstandingMenuItems(), 0);
-  // Releasing again is a misuse the host reports.
+  EXPECT_EQ(story_.OutstandingMenus() + story_.OutstandingMenuItems(), 0);
   EXPECT_THROW(host::AVMenuRelease(menu), HostError);
   EXPECT_THROW(host::AVMenuItemRelease(separator), HostError);
+  ExpectViolations(2);
+}
+
+AVPageView openBatchView = nullptr;
+ASBool LeavesABatchOpen() {
+  host::AVPageViewBeginOperation(openBatchView);
+  return kHostTrue;
+}
+
+// How views map between the user and the plug-in is seen end to end by the
+// restore and lifecycle stories; here what they rely on besides.
+TEST_F(Documents, BatchesOfViewChangesNestAndOneLeftOpenIsReported) {
+  const AVDoc doc = story_.OpenFile(files_.Pdf("ten.pdf", 10));
+  const AVPageView view = host::AVDocGetPageView(doc);
+  host::AVPageViewBeginOperation(view);
+  host::AVPageViewBeginOperation(view);
+  host::AVPageViewScrollTo(view, 32767, -32768);
+  host::AVPageViewEndOperation(view);
+  EXPECT_EQ(story_.State(doc).batchesCompleted, 0) << "batches nest";
+  host::AVPageViewEndOperation(view);
+  EXPECT_EQ(story_.State(doc).batchesCompleted, 1);
+  EXPECT_EQ(story_.State(doc).rect.right, 32767) << "clamped, not wrapped";
+  EXPECT_THROW(host::AVPageViewGoTo(view, 10), HostError) << "no such page";
+  EXPECT_THROW(host::AVPageViewEndOperation(view), HostError) << "an end without a begin";
+  openBatchView = view;
+  story_.Host().CallPlugIn("LeavesABatchOpen", {}, &HostEntry<LeavesABatchOpen>::Call);
+  EXPECT_EQ(story_.State(doc).batchDepth, 0) << "the host closed it, and says so";
   ExpectViolations(2);
 }
 

@@ -7,18 +7,16 @@
 
 #include "controls/link_label.h"
 #include "host/scoped_handle.h"
-#include "lifecycle/lifecycle_fixture.h"
 #include "res/resource_ids.h"
+#include "standin/di_path.h"
+#include "standin/wine_path.h"
+#include "tests/support/checks.h"
 #include "ui/help_control_probe.h"
 #include "ui/ui_kit.h"
 
 namespace {
 
-using lifecycle::Profile;
-using lifecycle::ProjectFile;
-using lifecycle::ReadBytes;
-using lifecycle::RemoveProjectFile;
-using lifecycle::WriteBytes;
+using namespace support;
 using standin::HostStory;
 
 constexpr char kSheet[] = "Vellora v1.51";
@@ -87,7 +85,6 @@ void OpenWindow(HostStory& story, const std::function<void(const Page&)>& script
 
 class Window : public ::testing::Test {
  protected:
-  void SetUp() override { RemoveProjectFile(); }
   void TearDown() override {
     RemoveProjectFile();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kInstallKey);
@@ -97,7 +94,7 @@ class Window : public ::testing::Test {
   }
   void Start(HostStory& story) { ASSERT_EQ(story.Start(PlugInDllPath()).initialized, true); }
 
-  lifecycle::PdfFolder pdfs_;
+  TempFolder pdfs_;
 };
 
 // Reports: three files in three folders, the second active; a name with its
@@ -134,7 +131,7 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   EXPECT_FALSE(story.LastFailedCall().has_value());
 
   // Two documents open, the second in front, and projects in the file.
-  WriteBytes(ProjectFile(), kProjectFile);
+  WriteFile(ProjectFile(), kProjectFile);
   const std::string first = pdfs_.Pdf("first.pdf", 3);
   const std::string second = pdfs_.Pdf("second.pdf", 4);
   story.OpenFile(first);
@@ -195,7 +192,7 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
     kit::EndSheet(w.sheet, IDCANCEL);
   });
-  EXPECT_EQ(ReadBytes(ProjectFile()), kProjectFile) << "Cancel after sorting changed the file";
+  EXPECT_EQ(ReadFile(ProjectFile()), kProjectFile) << "Cancel after sorting changed the file";
 
   // A sort of another project: OK saves it, and offers no reload.
   OpenWindow(story, [&](const Page& w) {
@@ -225,7 +222,7 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   std::vector<std::string> open;
   for (const AVDoc doc : story.OpenDocuments()) open.push_back(story.State(doc).path);
   EXPECT_EQ(open, (std::vector<std::string>{second, first}));
-  lifecycle::ExpectHostClean(story);
+  ExpectHostClean(story);
 }
 
 void SetRegistryText(HKEY root, const char* key, const char* name, const std::string& value) {
@@ -353,7 +350,7 @@ TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
   EXPECT_EQ(story.LastFailedCall()->code, kInjected);
   EXPECT_FALSE(kit::WindowShown(kSheet));
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES);
-  lifecycle::ExpectHostClean(story);
+  ExpectHostClean(story);
 }
 
 // Wine's browser and mail launcher hand every address to the recorder from
@@ -370,7 +367,7 @@ void RecordOpenedAddresses() {
 std::vector<std::string> Opened(std::size_t count) {
   std::vector<std::string> opened;
   for (int waited = 0; waited < 200; ++waited) {
-    std::string log = ReadBytes(standin::WinePathFromLinux(VELLORA_OPENED_LOG));
+    std::string log = ReadFile(standin::WinePathFromLinux(VELLORA_OPENED_LOG));
     for (std::size_t space; (space = log.find("%20")) != std::string::npos;) log.replace(space, 3, " ");
     opened.clear();
     for (std::size_t start = 0, end; (end = log.find('\n', start)) != std::string::npos; start = end + 1)
@@ -458,7 +455,7 @@ TEST_F(Window, TheAboutPageLinksOpenTheirTargetsAtEveryOpeningAndOkThereStillSav
   }
   Sleep(2000);
   EXPECT_EQ(Opened(expected.size()), expected) << "each address opened once a click";
-  lifecycle::ExpectHostClean(story);
+  ExpectHostClean(story);
 }
 
 // The platform gives the handle of a destroyed window to later windows: a

@@ -1,0 +1,33 @@
+#include "projects/project_file_format.h"
+
+#include "projects/ascii_text.h"
+#include "projects/ini_document.h"
+#include "projects/ini_text_rules.h"
+
+namespace project_file {
+
+std::optional<std::string_view> ProjectNameAsRead(std::string_view name) {
+  if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return std::nullopt;
+  // A value is written without its leading blanks and read without its
+  // trailing ones.
+  const std::string_view stored = ini_text::Trim(name);
+  const std::string_view read = IniValueAsRead(stored, kProjectNameBuffer);
+  if (read != IniValueAsRead(stored, stored.size() + 2)) return std::nullopt;  // cut by the buffer
+  const std::string_view section = ProjectSection(read);
+  if (section.empty() || EqualIgnoringAsciiCase(section, kProjectListSection)) return std::nullopt;
+  return read;
+}
+
+std::string_view ProjectSection(std::string_view nameAsRead) { return ini_text::Trim(nameAsRead); }
+
+std::optional<std::string_view> FileValueThatFits(std::string_view value) {
+  constexpr std::size_t kLimit = kFileValueBuffer - 1;
+  if (value.size() <= kLimit) return value;
+  const std::size_t separator = value.substr(0, kLimit).find(kPathStateSeparator);
+  if (separator == std::string_view::npos) return std::nullopt;
+  // An "&" at kLimit itself still ends an item that fits.
+  const std::size_t boundary = value.substr(0, kLimit + 1).rfind('&');
+  return value.substr(0, boundary == std::string_view::npos || boundary < separator ? separator + 1 : boundary);
+}
+
+}  // namespace project_file
