@@ -71,23 +71,30 @@ void DeleteAllSections(IniDocument& doc, std::string_view name) {
   }
 }
 
-// The projects that are written, in store order: those with a storable name
-// that no earlier project already has (letter case ignored).
-std::vector<int> WrittenProjects(const ProjectStore& store) {
-  std::vector<int> written;
+// A project that is written: its position in the store and the name it is
+// written under, the name it comes back with (ProjectNameAsRead).
+struct WrittenProject {
+  int index;
+  std::string name;
+};
+
+// The projects that are written, in store order: those whose name comes back
+// from the file as a name that no earlier project's does (letter case ignored).
+std::vector<WrittenProject> WrittenProjects(const ProjectStore& store) {
+  std::vector<WrittenProject> written;
   std::unordered_set<std::string> names;
   for (int i = 0; i < store.ProjectCount(); ++i) {
-    const std::string& name = store.Name(i);
-    if (IsStorableProjectName(name) && names.insert(FoldAscii(name)).second) written.push_back(i);
+    std::optional<std::string> name = ProjectNameAsRead(store.Name(i));
+    if (name && names.insert(FoldAscii(*name)).second) written.push_back({i, std::move(*name)});
   }
   return written;
 }
 
 // Calls emit(key, value) for each key of [PROJECT_NAME], in order.
 template <typename Emit>
-void EmitProjectListKeys(const ProjectStore& store, const std::vector<int>& written, Emit emit) {
+void EmitProjectListKeys(const std::vector<WrittenProject>& written, Emit emit) {
   emit(kProjectNum, Number(static_cast<long long>(written.size())));
-  for (std::size_t k = 0; k < written.size(); ++k) emit(std::to_string(k), store.Name(written[k]));
+  for (std::size_t k = 0; k < written.size(); ++k) emit(std::to_string(k), written[k].name);
 }
 
 // A project's section before it is written: the form each file takes and
@@ -174,17 +181,17 @@ void AppendProjectSection(std::string& text, const std::string& name, const File
 }  // namespace
 
 void WriteProjects(const ProjectStore& store, IniDocument& doc) {
-  const std::vector<int> written = WrittenProjects(store);
+  const std::vector<WrittenProject> written = WrittenProjects(store);
   DeleteAllSections(doc, kProjectList);
-  EmitProjectListKeys(store, written,
+  EmitProjectListKeys(written,
                       [&](std::string_view key, std::string_view value) { doc.WriteString(kProjectList, key, value); });
   std::string value;
-  for (int i : written) {
-    const std::string& name = store.Name(i);
-    DeleteAllSections(doc, name);
-    const ProjectSection section = PlanProjectSection(store.Files(i), value);
-    EmitProjectKeys(store.Files(i), section, value,
-                    [&](std::string_view key, std::string_view value) { doc.WriteString(name, key, value); });
+  for (const WrittenProject& project : written) {
+    DeleteAllSections(doc, project.name);
+    const FileList& files = store.Files(project.index);
+    const ProjectSection section = PlanProjectSection(files, value);
+    EmitProjectKeys(files, section, value,
+                    [&](std::string_view key, std::string_view value) { doc.WriteString(project.name, key, value); });
   }
 }
 
@@ -204,23 +211,23 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
     // through): so the result is the document without those sections, then
     // the new ones.
     DeleteAllSections(doc, kProjectList);
-    for (int i : WrittenProjects(store)) DeleteAllSections(doc, store.Name(i));
+    for (const WrittenProject& project : WrittenProjects(store)) DeleteAllSections(doc, project.name);
     kept = doc.Serialize();
   }
-  const std::vector<int> written = WrittenProjects(store);
+  const std::vector<WrittenProject> written = WrittenProjects(store);
   std::vector<ProjectSection> sections;
   std::string value;
-  for (int i : written) sections.push_back(PlanProjectSection(store.Files(i), value));
+  for (const WrittenProject& project : written) sections.push_back(PlanProjectSection(store.Files(project.index), value));
 
   // The exact size first, so that the text is composed in one buffer: the
   // old text's, which is as large when the store has not changed much. A
   // large buffer reused is much cheaper than a fresh one, whose every page
   // the system must first supply.
   std::size_t size = kept.size() + IniHeaderSize(kProjectList);
-  EmitProjectListKeys(store, written,
+  EmitProjectListKeys(written,
                       [&size](std::string_view key, std::string_view value) { size += IniKeySize(key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    size += ProjectSectionSize(store.Name(written[k]), store.Files(written[k]), sections[k]);
+    size += ProjectSectionSize(written[k].name, store.Files(written[k].index), sections[k]);
   }
   std::string text = std::move(old_text);
   text.clear();
@@ -228,10 +235,10 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
 
   text += kept;
   AppendIniHeader(text, kProjectList);
-  EmitProjectListKeys(store, written,
+  EmitProjectListKeys(written,
                       [&text](std::string_view key, std::string_view value) { AppendIniKey(text, key, value); });
   for (std::size_t k = 0; k < written.size(); ++k) {
-    AppendProjectSection(text, store.Name(written[k]), store.Files(written[k]), sections[k]);
+    AppendProjectSection(text, written[k].name, store.Files(written[k].index), sections[k]);
   }
   return text;
 }

@@ -25,9 +25,10 @@ inline constexpr std::size_t kFileValueBuffer = 1024;
 // project delete its section and write "ActiveArticleIndex", "OpenNum" and
 // the files. Sections of projects that no longer exist stay where they are.
 //
-// What cannot be read back is not written: a project whose name is not
-// storable (IsStorableProjectName) or repeats an earlier name is left out
-// (its section is not touched); a file whose "<path>?<state>" would not fit
+// A project is written under the name it comes back with (ProjectNameAsRead:
+// "abc   " as abc). What cannot be read back is not written: a project with
+// no such name, or one that an earlier project's name comes back as, is left
+// out (its section is not touched); a file whose "<path>?<state>" would not fit
 // the reader's buffer is written without its state, and left out when even
 // "<path>?" does not fit. Counts and the active index follow what is written.
 // Every section of a written name is deleted, not only the first, so that a

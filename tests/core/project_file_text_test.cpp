@@ -165,17 +165,18 @@ TEST(ProjectFileText, LongValuesAreCutOnReadAndNeverWrittenPastTheBuffer) {
   EXPECT_EQ(saved[1], (Project{"A", 1, {{path, ""}, {exact, ""}, {"/D/ok.pdf", kState}}}));
 }
 
-TEST(ProjectFileText, NamesThatCannotBeStoredAreNotWritten) {
+TEST(ProjectFileText, NamesAreWrittenAsTheyComeBackAndThoseThatCannotAreNot) {
   ProjectStore store;
   Fill(store, {{"Keep", -1, {}}});
   store.AddProject("Project_Name");
   store.AddProject(" padded ");
+  store.AddProject("'keep'");
   IniDocument doc;
   WriteProjects(store, doc);
   EXPECT_EQ(doc.Serialize(),
-            "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n0=CURRENT OPENED FILES\r\n1=Keep\r\n"
+            "[PROJECT_NAME]\r\nPROJECT_NUM=3\r\n0=CURRENT OPENED FILES\r\n1=Keep\r\n2=padded\r\n"
             "[CURRENT OPENED FILES]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"
-            "[Keep]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n");
+            "[Keep]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n[padded]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n");
 }
 
 TEST(ProjectFileText, EverySectionOfAWrittenNameIsReplaced) {
