@@ -9,6 +9,7 @@
 #include "host/host_operations.h"
 #include "projects/project_store.h"
 #include "ui/manager_window.h"
+#include "ui/warning_box.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ void CloseAllDocuments() {
 bool OpenProjectEntry(HWND page, std::string_view hostPath, std::string_view state) {
   const std::string path(hostPath);
   if (host::ASFileSysPathFromDIPath(host::ASGetDefaultFileSys(), path.c_str(), nullptr) == nullptr) {
-    MessageBoxA(page, "Wrong path or file name, cannot open", "Warning", MB_ICONHAND);
+    ShowWarning(page, "Wrong path or file name, cannot open", MB_ICONHAND);
     return false;
   }
   return OpenWithState(path, state);

@@ -225,6 +225,230 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   lifecycle::ExpectHostClean(story);
 }
 
+// The name dialog titled `caption`, checked to propose `proposed` with all of it selected.
+HWND WaitForNameDialog(const std::string& caption, const std::string& proposed) {
+  const HWND dialog = kit::WaitForWindow(caption, "#32770");
+  const HWND edit = kit::Find(dialog, IDC_PROJECT_NAME);
+  EXPECT_EQ(kit::Text(edit), proposed);
+  DWORD from = 1, to = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(std::to_string(from) + "-" + std::to_string(to), "0-" + std::to_string(proposed.size())) << "selected";
+  return dialog;
+}
+
+void TypeName(HWND dialog, const std::string& name) {
+  SetWindowTextA(kit::Find(dialog, IDC_PROJECT_NAME), name.c_str());
+  kit::Click(dialog, IDOK);
+}
+
+// The name New Project proposes: the date in UTC and the number of projects.
+std::string ProposedName(int projects) {
+  SYSTEMTIME now{};
+  GetSystemTime(&now);
+  return std::to_string(now.wMonth) + "/" + std::to_string(now.wDay) + "/" + std::to_string(now.wYear) + " Project" +
+         std::to_string(projects);
+}
+
+// A project's section of the project file, with files "<dir>/<name><i>.pdf?PAGE=<i>".
+std::string Section(const std::string& name, int active, const std::string& dir, int files) {
+  std::string text = "[" + name + "]\r\nActiveArticleIndex=" + std::to_string(active) + "\r\nOpenNum=" +
+                     std::to_string(files) + "\r\n";
+  for (int i = 0; i < files; ++i)
+    text += std::to_string(i) + "=" + dir + std::to_string(i) + ".pdf?PAGE=" + std::to_string(i) + "\r\n";
+  return text;
+}
+
+std::string ProjectList(const std::vector<std::string>& names) {
+  std::string text = "[PROJECT_NAME]\r\nPROJECT_NUM=" + std::to_string(names.size()) + "\r\n";
+  for (std::size_t i = 0; i < names.size(); ++i) text += std::to_string(i) + "=" + names[i] + "\r\n";
+  return text;
+}
+
+bool LastRowShown(HWND fileList) {
+  const auto top = SendMessageA(fileList, LVM_GETTOPINDEX, 0, 0);
+  return top + SendMessageA(fileList, LVM_GETCOUNTPERPAGE, 0, 0) >= kit::RowCount(fileList);
+}
+
+constexpr char kDeleteQuestion[] = "This project's PDF infomation will be lost!\nAre you sure?";
+
+TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
+  HostStory story;
+  Start(story);
+  // A: two files, the second active. B: fifteen, more than the list shows,
+  // two of them also in A.
+  WriteBytes(ProjectFile(),
+             ProjectList({"CURRENT OPENED FILES", "A", "B"}) + Section("A", 1, "/C/a/", 2) + Section("B", 0, "/C/a/", 15));
+  story.OpenFile(pdfs_.Pdf("first.pdf", 2));
+  story.OpenFile(pdfs_.Pdf("second.pdf", 2));
+  const std::string n254(254, 'n');
+  OpenWindow(story, [&](const Page& w) {
+    std::vector<std::string> entries;
+    const auto expectEntries = [&](int selected, int line) {
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_EQ(Entries(w.projects), entries);
+      EXPECT_EQ(kit::ListSelection(w.projects), selected);
+      EXPECT_EQ(Folder(story, w.projects, selected), "open");
+      EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)),
+                "Favorite Projects (" + std::to_string(entries.size() - 1) + ")");
+      EXPECT_EQ(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)), selected != 0);
+    };
+    const auto click = [&](int project, int button) {
+      kit::ClickListRow(w.projects, project);
+      kit::Click(w.page, button);
+    };
+    const auto newProject = [&](int projects) {
+      kit::Click(w.page, IDC_NEW_PROJECT);
+      return WaitForNameDialog("New Project", ProposedName(projects));
+    };
+    const auto rename = [&](int project, const std::string& from, const std::string& to) {
+      kit::ClickListRow(w.projects, project, true);
+      TypeName(WaitForNameDialog("Rename Project", from), to);
+    };
+    // Only spaces: the field is cleared and the dialog stays; leading spaces
+    // go, trailing ones stay; 300 characters give 254.
+    HWND dialog = newProject(3);
+    TypeName(dialog, "   ");
+    EXPECT_EQ(kit::Text(kit::Find(dialog, IDC_PROJECT_NAME)), "");
+    TypeName(dialog, "   abc");
+    kit::WaitUntilGone(dialog);
+    TypeName(newProject(4), "xyz   ");
+    entries = {"CURRENT OPENED FILES (2)", "A (2)", "B (15)", "abc (0)", "xyz    (0)"};
+    expectEntries(4, __LINE__);
+    rename(3, "abc", std::string(300, 'n'));
+    entries[3] = n254 + " (0)";
+    expectEntries(3, __LINE__);
+
+    // Refused: a name a project has (in other letter case, or once the file
+    // has read away blanks and quotes), and names the file cannot bring back,
+    // for which the dialog stays open until Escape.
+    const char kExists[] = "The project name has existed, please choose another!";
+    const char kCannotSave[] =
+        "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
+        "PROJECT_NAME.";
+    const std::pair<std::string, const char*> refused[] = {
+        {"b", kExists}, {"'XYZ'", kExists}, {"a]b", kCannotSave}, {"Project_Name", kCannotSave},
+        {"two\r\nlines", kCannotSave}};
+    for (std::size_t row = 0; row < std::size(refused); ++row) {
+      SCOPED_TRACE("refused name " + std::to_string(row));
+      dialog = newProject(5);
+      TypeName(dialog, refused[row].first);
+      kit::AnswerBox("Warning", refused[row].second, IDI_EXCLAMATION, IDOK);
+      if (refused[row].second == kCannotSave) {
+        ASSERT_TRUE(IsWindow(dialog) && kit::Visible(dialog)) << "the dialog stays open";
+        PostMessageA(kit::Find(dialog, IDC_PROJECT_NAME), WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+      kit::WaitUntilGone(dialog);
+    }
+    // Rename: never the default project; not to its own name in other case.
+    kit::ClickListRow(w.projects, 0, true);
+    EXPECT_FALSE(kit::WindowShown("Rename Project"));
+    rename(1, "A", "a");
+    kit::AnswerBox("Warning", kExists, IDI_EXCLAMATION, IDOK);
+    expectEntries(1, __LINE__);
+    rename(1, "A", "Notes (old)");
+    entries[1] = "Notes (old) (2)";
+    expectEntries(1, __LINE__);
+
+    // Paste with nothing cut or copied: nothing. The default project cut: its
+    // rows look cut; pasted into project 1, all of them move.
+    kit::Click(w.page, IDC_PASTE_PROJECT);
+    click(0, IDC_CUT_PROJECT);
+    for (int row = 0; row < 2; ++row) EXPECT_EQ(kit::RowState(w.files, row, LVIS_CUT), LVIS_CUT) << row;
+    click(1, IDC_PASTE_PROJECT);
+    entries[0] = "CURRENT OPENED FILES (0)";
+    entries[1] = "Notes (old) (4)";
+    expectEntries(1, __LINE__);
+    EXPECT_EQ(kit::SelectedRows(w.files), (std::vector<int>{2, 3}));
+    EXPECT_EQ(kit::RowState(w.files, 3, LVIS_CUT), 0u);
+
+    // Project 1 copied: not into itself; into B only what B lacks, the
+    // pasted rows selected and shown; a second time nothing; the file list's
+    // Paste does the same.
+    kit::Click(w.page, IDC_COPY_PROJECT);
+    kit::Click(w.page, IDC_PASTE_PROJECT);
+    kit::AnswerBox("Warning", "Cannot paste to the same project!", IDI_INFORMATION, IDOK);
+    const struct {
+      int project, button, rows;
+      std::vector<int> selected;
+    } pastes[] = {{2, IDC_PASTE_PROJECT, 17, {15, 16}},
+                  {2, IDC_PASTE_PROJECT, 17, {}},
+                  {3, IDC_PASTE_FILES, 4, {0, 1, 2, 3}},
+                  {0, IDC_PASTE_PROJECT, 4, {0, 1, 2, 3}}};
+    for (const auto& paste : pastes) {
+      SCOPED_TRACE("paste into project " + std::to_string(paste.project));
+      click(paste.project, paste.button);
+      EXPECT_EQ(kit::RowCount(w.files), paste.rows);
+      EXPECT_EQ(kit::SelectedRows(w.files), paste.selected);
+      EXPECT_TRUE(LastRowShown(w.files));
+    }
+    entries = {"CURRENT OPENED FILES (4)", "Notes (old) (4)", "B (17)", n254 + " (4)", "xyz    (0)"};
+    expectEntries(0, __LINE__);
+
+    // Deleting project 2 of five, with files, after copying project 3:
+    // Cancel keeps it; OK deletes it, the project that moves in is selected,
+    // and the copy still pastes from it.
+    click(3, IDC_COPY_PROJECT);
+    click(2, IDC_DELETE_PROJECT);
+    kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDCANCEL);
+    expectEntries(2, __LINE__);
+    kit::Click(w.page, IDC_DELETE_PROJECT);
+    kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDOK);
+    entries.erase(entries.begin() + 2);
+    expectEntries(2, __LINE__);
+    EXPECT_EQ(kit::RowCount(w.files), 4);
+    click(3, IDC_PASTE_PROJECT);
+    entries[3] = "xyz    (4)";
+
+    // Deleting the last of five, copied and empty: no question, the new last
+    // is current, a sort sorts it; a paste then finds nothing to take.
+    TypeName(newProject(4), "Fifth");
+    click(4, IDC_COPY_PROJECT);
+    kit::Click(w.page, IDC_DELETE_PROJECT);
+    expectEntries(3, __LINE__);
+    kit::ClickColumn(w.files, 0);
+    const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
+    EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"0.pdf | C:\\a", "1.pdf | C:\\a | active",
+                                                        "first.pdf | " + folder, "second.pdf | " + folder}));
+    click(1, IDC_PASTE_PROJECT);
+    EXPECT_EQ(kit::ListText(w.projects, 1), "Notes (old) (4)");
+    // The default project: its button is off, the command itself is refused.
+    kit::ClickListRow(w.projects, 0);
+    PostMessageA(w.page, WM_COMMAND, IDC_DELETE_PROJECT, 0);
+    kit::AnswerBox("Warning", "Default project cannot be removed!", IDI_HAND, IDOK);
+    expectEntries(0, __LINE__);
+    kit::ClickListRow(w.projects, 3);
+    kit::Screenshot(w.sheet, "quendle_project_commands");
+
+    // The paste into the default project makes OK offer its reload.
+    kit::Click(w.sheet, IDOK);
+    kit::AnswerBox("Load project",
+                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
+                   "open files, then load the new list?",
+                   IDI_EXCLAMATION, IDCANCEL);
+    kit::WaitUntilGone(w.sheet);
+  });
+  EXPECT_EQ(Profile("PROJECT_NAME", "PROJECT_NUM") + " " + Profile("PROJECT_NAME", "3"), "4 xyz");
+  EXPECT_EQ(Profile("xyz", "1"), "/C/a/1.pdf?PAGE=1") << "view states kept";
+  EXPECT_EQ(story.OpenDocuments().size(), 2u);
+
+  // "xyz   " comes back as xyz. On a full store New Project says so.
+  OpenWindow(story, [&](const Page& w) {
+    EXPECT_EQ(kit::ListText(w.projects, 3), "xyz (4)");
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  std::vector<std::string> names = {"CURRENT OPENED FILES"};
+  for (int i = 1; i < 256; ++i) names.push_back("P" + std::to_string(i));
+  WriteBytes(ProjectFile(), ProjectList(names));
+  OpenWindow(story, [&](const Page& w) {
+    kit::Click(w.page, IDC_NEW_PROJECT);
+    kit::AnswerBox("Warning", "The project list is full (256 projects), please delete a project first!", IDI_HAND,
+                   IDOK);
+    EXPECT_EQ(kit::ListCount(w.projects), 256);
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  lifecycle::ExpectHostClean(story);
+}
+
 void SetRegistryText(HKEY root, const char* key, const char* name, const std::string& value) {
   HKEY opened = nullptr;
   ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr), ERROR_SUCCESS);
