@@ -13,6 +13,7 @@
 #include "projects/project_file_path.h"
 #include "projects/project_store.h"
 #include "res/resource_ids.h"
+#include "ui/file_commands.h"
 #include "ui/file_list_view.h"
 #include "ui/manager_window.h"
 #include "ui/open_documents.h"
@@ -38,19 +39,19 @@ constexpr int kLastCommand = IDC_DELETE_FILES;
 constexpr std::array<PageCommand, kLastCommand - kFirstCommand + 1> kCommands = {
     /* 1024 New Project   */ OnNewProject,
     /* 1025 file list     */ nullptr,
-    /* 1026 Load Project  */ nullptr,
+    /* 1026 Load Project  */ LoadProject,
     /* 1027 Delete Project*/ OnDeleteProject,
-    /* 1028 Add PDF Files */ nullptr,
+    /* 1028 Add PDF Files */ OnAddFiles,
     /* 1029 Copy Project  */ OnCopyProject,
     /* 1030 Paste Project */ OnPasteProject,
     /* 1031 Cut Project   */ OnCutProject,
     /* 1032 project list  */ nullptr,
-    /* 1033 Cut           */ nullptr,
+    /* 1033 Cut           */ OnCutFiles,
     /* 1034 to 1038: none */ nullptr, nullptr, nullptr, nullptr, nullptr,
     /* 1039 Paste         */ OnPasteProject,  // pasting files and a project are one
-    /* 1040 Copy          */ nullptr,
-    /* 1041 Open PDFs     */ nullptr,
-    /* 1042 Delete PDFs   */ nullptr,
+    /* 1040 Copy          */ OnCopyFiles,
+    /* 1041 Open PDFs     */ OpenSelectedFiles,
+    /* 1042 Delete PDFs   */ OnDeleteFiles,
 };
 // A double click on a project list entry.
 constexpr PageCommand kOnProjectDoubleClick = OnRenameProject;

@@ -273,13 +273,17 @@ void AnswerBox(const std::string& title, const std::string& text, LPCSTR icon, i
   WaitUntilGone(box);
 }
 
-void FillOpenDialog(const std::string& title, const std::string& names) {
+void FillOpenDialog(const std::string& title, const std::string& names, const std::string& folder) {
   const HWND dialog = WaitForWindow(title, "#32770");
   std::pair<int, HWND> field{kOpenNameCombo, nullptr};
   EnumChildWindows(dialog, MatchId, reinterpret_cast<LPARAM>(&field));
   const HWND name = field.second != nullptr ? field.second : Find(dialog, kOpenNameEdit);
-  Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names.c_str()));
-  Click(dialog, IDOK);
+  for (const std::string& text : {folder, names}) {
+    if (text.empty()) continue;
+    Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // The dialog's own Open button: its shell view holds controls of id 1 too.
+    Click(GetDlgItem(dialog, IDOK));
+  }
   WaitUntilGone(dialog);
 }
 

@@ -2,6 +2,8 @@
 // stand-in host: opened from the tool button, driven by the kit, looked at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -446,6 +448,99 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     EXPECT_EQ(kit::ListCount(w.projects), 256);
     kit::EndSheet(w.sheet, IDCANCEL);
   });
+  lifecycle::ExpectHostClean(story);
+}
+
+std::vector<UINT> CutLooks(HWND fileList) {
+  std::vector<UINT> looks;
+  for (int row = 0; row < kit::RowCount(fileList); ++row) looks.push_back(kit::RowState(fileList, row, LVIS_CUT) != 0);
+  return looks;
+}
+
+TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
+  HostStory story;
+  Start(story);
+  WriteBytes(ProjectFile(), ProjectList({"CURRENT OPENED FILES", "Files", "Full"}) + "[Files]\r\nOpenNum=0\r\n" +
+                                Section("Full", -1, "/C/full/", 255));
+  const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
+  for (const char* name : {"one.pdf", "two.pdf", "three.pdf", "four.pdf", "five.pdf", "six.pdf"}) pdfs_.Pdf(name, 1);
+  // Many long names: more than the Open dialog's buffer holds.
+  std::string tooMany;
+  for (int i = 0; i < 40; ++i) tooMany += "\"" + pdfs_.Pdf(std::string(100, 'l') + std::to_string(i) + ".pdf", 1).substr(folder.size() + 1) + "\" ";
+  const std::string root[] = {"C:\\vellora-root-a.pdf", "C:\\vellora-root-b.pdf"};
+  for (const std::string& path : root) ASSERT_TRUE(standin::WriteSamplePdf(path, 1));
+  OpenWindow(story, [&](const Page& w) {
+    const auto add = [&](const std::string& in, const std::string& names) {
+      kit::Click(w.page, IDC_ADD_FILES);
+      kit::FillOpenDialog("Open File", names, in);
+    };
+    const auto expectRows = [&](const std::vector<std::string>& rows, const std::vector<int>& selected, int line) {
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_EQ(Rows(w.files), rows);
+      EXPECT_EQ(kit::SelectedRows(w.files), selected);
+      EXPECT_EQ(kit::ListText(w.projects, kit::ListSelection(w.projects)),
+                (kit::ListSelection(w.projects) == 1 ? "Files (" : "Full (") + std::to_string(rows.size()) + ")");
+    };
+    const auto row = [&](const std::string& name) { return name + " | " + folder; };
+    // One file, then three of which one is there; two of the root folder.
+    kit::ClickListRow(w.projects, 1);
+    add("", pdfs_.Path("one.pdf"));
+    expectRows({row("one.pdf")}, {0}, __LINE__);
+    add(folder, "\"one.pdf\" \"two.pdf\" \"three.pdf\"");
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf")}, {1, 2}, __LINE__);
+    add("C:\\", "\"vellora-root-a.pdf\" \"vellora-root-b.pdf\"");
+    const std::string rootA = "vellora-root-a.pdf | C:", rootB = "vellora-root-b.pdf | C:";
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf"), rootA, rootB}, {3, 4}, __LINE__);
+    // Rows 1 and 3 of five deleted; a name in other letter case added.
+    kit::SelectRows(w.files, {1, 3});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    expectRows({row("one.pdf"), row("three.pdf"), rootB}, {}, __LINE__);
+    add(folder, "\"ONE.PDF\"");
+    expectRows({row("one.pdf"), row("three.pdf"), rootB, row("ONE.PDF")}, {3}, __LINE__);
+
+    // Sorted by "Path", Delete PDFs removes the file its row shows.
+    kit::ClickColumn(w.files, 1);
+    std::vector<std::string> sorted = Rows(w.files);
+    const auto three = std::find(sorted.begin(), sorted.end(), row("three.pdf"));
+    ASSERT_NE(three, sorted.end());
+    EXPECT_EQ(sorted.front(), rootB);
+    kit::SelectRows(w.files, {static_cast<int>(three - sorted.begin())});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    sorted.erase(three);
+    expectRows(sorted, {}, __LINE__);
+
+    // Cut rows 0 and 2, then row 1 alone: only row 1 looks cut. A copy of
+    // no rows leaves nothing to paste.
+    kit::SelectRows(w.files, {0, 2});
+    kit::Click(w.page, IDC_CUT_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{1, 0, 1}));
+    kit::SelectRows(w.files, {1});
+    kit::Click(w.page, IDC_CUT_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 1, 0}));
+    kit::SelectRows(w.files, {});
+    kit::Screenshot(w.sheet, "quendle_cut_look");
+    kit::Click(w.page, IDC_COPY_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
+    kit::ClickListRow(w.projects, 2);
+    kit::Click(w.page, IDC_PASTE_FILES);
+    // A full project takes what fits and says what was left out; a choice
+    // the dialog's buffer cannot hold adds nothing and says so.
+    add(folder, "\"four.pdf\" \"five.pdf\" \"six.pdf\" \"" + std::string("one.pdf") + "\"");
+    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 3 of the chosen files were not added!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::ListText(w.projects, 2), "Full (256)");
+    EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{255});
+    kit::ClickListRow(w.projects, 1);
+    add(folder, tooMany);
+    kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::RowCount(w.files), 3);
+    // The default project's files are not cut.
+    kit::ClickListRow(w.projects, 0);
+    kit::Click(w.page, IDC_CUT_FILES);
+    kit::AnswerBox("Warning", "Default project cannot be cut!", IDI_HAND, IDOK);
+    kit::EndSheet(w.sheet, IDOK);
+  });
+  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Files", "0"), "3 /C/vellora-root-b.pdf?");
+  for (const std::string& path : root) DeleteFileA(path.c_str());
   lifecycle::ExpectHostClean(story);
 }
 
