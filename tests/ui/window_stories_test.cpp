@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/scoped_handle.h"
 #include "lifecycle/lifecycle_fixture.h"
 #include "res/resource_ids.h"
+#include "standin/documents.h"
 #include "ui/help_control_probe.h"
 #include "ui/ui_kit.h"
 
@@ -541,6 +543,116 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
   });
   EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Files", "0"), "3 /C/vellora-root-b.pdf?");
   for (const std::string& path : root) DeleteFileA(path.c_str());
+  lifecycle::ExpectHostClean(story);
+}
+
+// The open documents' file names, in "Window" menu order, the front one marked.
+std::string OpenNames(HostStory& story) {
+  std::string names;
+  for (const AVDoc doc : story.OpenDocuments()) {
+    const standin::DocumentState state = story.State(doc);
+    names += standin::FileName(state.path) + (state.front ? "* " : " ");
+  }
+  return names;
+}
+
+// The view of file i as stored and as shown: page i+1, zoom 2+i, spot (10i, 20i).
+std::string StoredState(int i) {
+  return "PAGE=" + std::to_string(i + 1) + "&ZOOM_TYPE-VALUE=1:" + std::to_string(65536 * (i + 2)) +
+         ".000000&TOPSPOT_LEFT-TOP=" + std::to_string(10 * i) + ":" + std::to_string(20 * i);
+}
+std::string ShownState(const standin::DocumentState& state) {
+  return "PAGE=" + std::to_string(state.view.page) + "&ZOOM_TYPE-VALUE=" + std::to_string(state.view.zoomType) + ":" +
+         std::to_string(state.view.zoom) + ".000000&TOPSPOT_LEFT-TOP=" + std::to_string(state.rect.left) + ":" +
+         std::to_string(state.rect.top);
+}
+
+TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
+  HostStory story;
+  Start(story);
+  std::string pdf[4];
+  for (int i = 0; i < 4; ++i) pdf[i] = standin::DIPathFromWindowsPath(pdfs_.Pdf(std::string(1, 'a' + i) + ".pdf", 5));
+  const auto entry = [&](int key, int file) {
+    return std::to_string(key) + "=" + pdf[file] + "?" + StoredState(file) + "\r\n";
+  };
+  const std::string projects =
+      ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) + "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
+      entry(0, 0) + entry(1, 1) + entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
+      entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
+  WriteBytes(ProjectFile(), projects);
+  story.OpenFile(pdfs_.Pdf("x.pdf", 2));
+  const auto expectProjectsKept = [&] {
+    for (const auto& [section, key, file] : {std::tuple{"Work", 1, 1}, {"Work", 3, 3}, {"Broken", 2, 2}})
+      EXPECT_EQ(Profile(section, std::to_string(key)), pdf[file] + "?" + StoredState(file)) << section << key;
+  };
+  OpenWindow(story, [&](const Page& w) {
+    const auto load = [&](int project, int answer) {
+      kit::ClickListRow(w.projects, project);
+      kit::Click(w.page, IDC_LOAD_PROJECT);
+      kit::AnswerBox("Load project", "Do you wish to close the current open files, then load the new project?",
+                     IDI_EXCLAMATION, answer);
+    };
+    const auto expectOpen = [&](const std::string& names, int defaultFiles, int line) {
+      SendMessageA(w.page, WM_NULL, 0, 0);  // the command has ended
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_FALSE(kit::WindowShown("Warning"));
+      EXPECT_EQ(OpenNames(story), names);
+      EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (" + std::to_string(defaultFiles) + ")");
+    };
+    load(1, IDCANCEL);
+    expectOpen("x.pdf* ", 1, __LINE__);
+    // No: the open documents stay and come first, so the active index points
+    // at another one.
+    load(1, IDNO);
+    expectOpen("x.pdf a.pdf b.pdf* c.pdf d.pdf ", 5, __LINE__);
+    // Yes: all closed, the default project emptied, then each file opened
+    // with its view, the active one in front.
+    load(1, IDYES);
+    expectOpen("a.pdf b.pdf c.pdf* d.pdf ", 4, __LINE__);
+    const std::vector<AVDoc> docs = story.OpenDocuments();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(ShownState(story.State(docs[i])), StoredState(i)) << "file " << i;
+    // A document kept open when the user is asked stays open; a path the
+    // host cannot use is one warning, the others open.
+    story.KeepOpenWhenAsked(docs[0]);
+    load(2, IDYES);
+    kit::AnswerBox("Warning", "Wrong path or file name, cannot open", IDI_HAND, IDOK);
+    expectOpen("a.pdf* c.pdf ", 2, __LINE__);
+    story.KeepOpenWhenAsked(docs[0], false);
+    // No active file: nothing is brought to the front by the plug-in.
+    const std::size_t executed = story.Log().Count("AVMenuItemExecute");
+    load(3, IDYES);
+    expectOpen("c.pdf* ", 1, __LINE__);
+    EXPECT_EQ(story.Log().Count("AVMenuItemExecute"), executed);
+    // The default project sorted, then loaded: kept, and OK offers no reload.
+    kit::ClickListRow(w.projects, 0);
+    kit::ClickColumn(w.files, 0);
+    load(0, IDYES);
+    expectOpen("c.pdf* ", 1, __LINE__);
+    kit::EndSheet(w.sheet, IDOK);
+  });
+  expectProjectsKept();
+  OpenWindow(story, [&](const Page& w) {
+    // Open PDFs with rows 3 and 1 selected: row 1 first, nothing asked or closed.
+    kit::ClickListRow(w.projects, 1);
+    kit::SelectRows(w.files, {3, 1});
+    kit::Click(w.page, IDC_OPEN_FILES);
+    SendMessageA(w.page, WM_NULL, 0, 0);
+    EXPECT_EQ(OpenNames(story), "c.pdf b.pdf d.pdf* ");
+    EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (3)");
+    // The default project changed, another project selected: OK and Yes
+    // open the default project's files.
+    kit::ClickListRow(w.projects, 0);
+    kit::ClickColumn(w.files, 0);
+    kit::ClickListRow(w.projects, 2);
+    kit::Click(w.sheet, IDOK);
+    kit::AnswerBox("Load project",
+                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
+                   "open files, then load the new list?",
+                   IDI_EXCLAMATION, IDYES);
+    kit::WaitUntilGone(w.sheet);
+  });
+  EXPECT_EQ(OpenNames(story), "b.pdf c.pdf d.pdf* ");
+  expectProjectsKept();
   lifecycle::ExpectHostClean(story);
 }
 
