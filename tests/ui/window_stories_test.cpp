@@ -87,6 +87,16 @@ void OpenWindow(HostStory& story, const std::function<void(const Page&)>& script
              [&] { script(WaitForSheet()); });
 }
 
+// OK after the default project changed: the offer to reload it, answered.
+void PressOkAndAnswerReload(const Page& w, int button) {
+  kit::Click(w.sheet, IDOK);
+  kit::AnswerBox("Load project",
+                 "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
+                 "open files, then load the new list?",
+                 IDI_EXCLAMATION, button);
+  kit::WaitUntilGone(w.sheet);
+}
+
 class Window : public ::testing::Test {
  protected:
   void SetUp() override { RemoveProjectFile(); }
@@ -215,12 +225,7 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     // The last click of the last opening was an ascending one on this column.
     kit::ClickColumn(w.files, 0);
     EXPECT_EQ(kit::RowText(w.files, 0, 0), "second.pdf");
-    kit::Click(w.sheet, IDOK);
-    kit::AnswerBox("Load project",
-                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
-                   "open files, then load the new list?",
-                   IDI_EXCLAMATION, IDYES);
-    kit::WaitUntilGone(w.sheet);
+    PressOkAndAnswerReload(w, IDYES);
   });
   EXPECT_EQ(Profile("CURRENT OPENED FILES", "0").rfind(standin::DIPathFromWindowsPath(second) + "?", 0), 0u);
   std::vector<std::string> open;
@@ -424,12 +429,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     kit::Screenshot(w.sheet, "quendle_project_commands");
 
     // The paste into the default project makes OK offer its reload.
-    kit::Click(w.sheet, IDOK);
-    kit::AnswerBox("Load project",
-                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
-                   "open files, then load the new list?",
-                   IDI_EXCLAMATION, IDCANCEL);
-    kit::WaitUntilGone(w.sheet);
+    PressOkAndAnswerReload(w, IDCANCEL);
   });
   EXPECT_EQ(Profile("PROJECT_NAME", "PROJECT_NUM") + " " + Profile("PROJECT_NAME", "3"), "4 xyz");
   EXPECT_EQ(Profile("xyz", "1"), "/C/a/1.pdf?PAGE=1") << "view states kept";
@@ -644,12 +644,7 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
     kit::ClickListRow(w.projects, 0);
     kit::ClickColumn(w.files, 0);
     kit::ClickListRow(w.projects, 2);
-    kit::Click(w.sheet, IDOK);
-    kit::AnswerBox("Load project",
-                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
-                   "open files, then load the new list?",
-                   IDI_EXCLAMATION, IDYES);
-    kit::WaitUntilGone(w.sheet);
+    PressOkAndAnswerReload(w, IDYES);
   });
   EXPECT_EQ(OpenNames(story), "b.pdf c.pdf d.pdf* ");
   expectProjectsKept();
