@@ -20,6 +20,11 @@ std::optional<std::string_view> ProjectNameAsRead(std::string_view name) {
 
 std::string_view ProjectSection(std::string_view nameAsRead) { return ini_text::Trim(nameAsRead); }
 
+bool ShareASection(std::string_view a, std::string_view b) {
+  return EqualIgnoringAsciiCase(ProjectSection(ProjectNameAsRead(a).value_or(a)),
+                                ProjectSection(ProjectNameAsRead(b).value_or(b)));
+}
+
 std::optional<std::string_view> FileValueThatFits(std::string_view value) {
   constexpr std::size_t kLimit = kFileValueBuffer - 1;
   if (value.size() <= kLimit) return value;

@@ -38,6 +38,11 @@ inline constexpr std::size_t kLongestNumber = kNumberBuffer - 1;
 // "PROJECT_NAME" (the project list's own section).
 std::optional<std::string_view> ProjectNameAsRead(std::string_view name);
 
+// True when the two names would find the same section once read back from
+// the file (letter case ignored): two such projects cannot both be kept.
+// A name that cannot come back is compared as it stands.
+bool ShareASection(std::string_view a, std::string_view b);
+
 // The section of a project, for its name as read: lookups ignore the blanks
 // at either end of a section name, and so does the section written.
 std::string_view ProjectSection(std::string_view nameAsRead);

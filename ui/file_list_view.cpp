@@ -10,6 +10,7 @@
 #include "res/resource_ids.h"
 #include "ui/manager_window.h"
 #include "ui/path_conversion.h"
+#include "ui/project_list.h"
 
 namespace {
 
@@ -17,12 +18,26 @@ constexpr int kIconSize = 16;
 constexpr WORD kRowIcons[] = {IDI_PDF_FILE, IDI_ACTIVE_PDF_FILE, IDI_SORT_UP, IDI_SORT_DOWN};
 constexpr int kPlainImage = 0;
 constexpr int kActiveImage = 1;
+constexpr LPARAM kScrollToEnd = 0x7FFF;  // pixels down: past the end of any list
 
 struct Column {
   const char* title;
   int width;
 };
 constexpr Column kColumns[] = {{"PDF File Name", 128}, {"Path", 300}};
+
+// A file marked in the project the clipboard cuts from is shown cut.
+bool ShowsCutLook(const ProjectStore& store, std::int32_t project, std::int32_t file) {
+  return store.ClipboardMode() == ClipMode::kCut && store.ClipboardSource() == project &&
+         store.Files(project).Entry(file).marked;
+}
+
+void SetRowState(HWND fileList, int row, UINT state, UINT mask) {
+  LVITEMA item{};
+  item.state = state;
+  item.stateMask = mask;
+  SendMessageA(fileList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
 
 }  // namespace
 
@@ -50,18 +65,14 @@ bool SetupFileList(HWND fileList) {
 }
 
 void FillFileList(HWND fileList, HWND projectList) {
-  const LRESULT project = SendMessageA(projectList, LB_GETCURSEL, 0, 0);
-  if (project == LB_ERR) return;
+  const std::int32_t p = SelectedProject(projectList);
+  if (p < 0) return;
   const ProjectStore& store = PageStore(GetParent(projectList));
-  const auto p = static_cast<std::int32_t>(project);
   const FileList& files = store.Files(p);
-  const bool cutFromHere = store.ClipboardMode() == ClipMode::kCut && store.ClipboardSource() == p;
   SendMessageA(fileList, WM_SETREDRAW, FALSE, 0);
   SendMessageA(fileList, LVM_DELETEALLITEMS, 0, 0);
-  for (std::int32_t j = 0; j < files.Count(); ++j) {
-    const FileEntry& entry = files.Entry(j);
-    InsertFileRow(fileList, entry.path, entry.marked && cutFromHere, files.ActiveIndex() == j);
-  }
+  for (std::int32_t j = 0; j < files.Count(); ++j)
+    InsertFileRow(fileList, files.Entry(j).path, ShowsCutLook(store, p, j), files.ActiveIndex() == j);
   SendMessageA(fileList, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(fileList, nullptr, TRUE);
 }
@@ -97,4 +108,21 @@ std::vector<int> GetSelectedRows(HWND fileList) {
   while ((row = static_cast<int>(SendMessageA(fileList, LVM_GETNEXTITEM, row, LVNI_SELECTED))) != -1)
     rows.push_back(row);
   return rows;
+}
+
+void SelectRow(HWND fileList, int row) { SetRowState(fileList, row, LVIS_SELECTED, LVIS_SELECTED); }
+
+void SelectLastRows(HWND fileList, int n) {
+  const int count = static_cast<int>(SendMessageA(fileList, LVM_GETITEMCOUNT, 0, 0));
+  if (count <= 0) return;
+  for (int row = count - 1; row >= 0 && row >= count - n; --row) SelectRow(fileList, row);
+  SendMessageA(fileList, LVM_SCROLL, 0, kScrollToEnd);
+}
+
+void UpdateCutLook(HWND fileList, HWND projectList) {
+  const std::int32_t p = SelectedProject(projectList);
+  if (p < 0) return;
+  const ProjectStore& store = PageStore(GetParent(projectList));
+  const int count = static_cast<int>(SendMessageA(fileList, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) SetRowState(fileList, row, ShowsCutLook(store, p, row) ? LVIS_CUT : 0, LVIS_CUT);
 }

@@ -22,3 +22,13 @@ bool InsertFileRow(HWND fileList, std::string_view hostPath, bool cutLook, bool 
 
 // The selected rows, ascending.
 std::vector<int> GetSelectedRows(HWND fileList);
+
+// Adds the row to the selection.
+void SelectRow(HWND fileList, int row);
+
+// Selects the last n rows as well (those just appended) and scrolls to the end.
+void SelectLastRows(HWND fileList, int n);
+
+// Gives each row the cut look exactly when its file is marked in the project
+// the clipboard cuts from; the selection stays.
+void UpdateCutLook(HWND fileList, HWND projectList);

@@ -15,6 +15,17 @@ void CloseAllDocuments();
 // the host does not open is skipped without one. True when it opened.
 bool OpenProjectEntry(HWND page, std::string_view hostPath, std::string_view state);
 
+// Offers to close every open document first, then opens every file of the
+// selected project and adds each that opened to the default project; the
+// project's active file comes to the front. Yes closes the documents and,
+// for a project other than the default one, empties the default project; No
+// keeps them; Cancel does nothing.
+void LoadProject(HWND page, HWND fileList, HWND projectList);
+
+// Opens the files of the selected rows, in row order, and adds each that
+// opened to the default project. Nothing is closed or asked.
+void OpenSelectedFiles(HWND page, HWND fileList, HWND projectList);
+
 // On OK after the default project changed: offers to close the open
 // documents and open the default project's files in their new order.
 void ReloadDefaultProject(HWND page, HWND fileList, HWND projectList);

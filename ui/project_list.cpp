@@ -92,6 +92,11 @@ void UpdateHorizontalExtent(HWND projectList) {
   SendMessageA(projectList, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
 }
 
+std::int32_t SelectedProject(HWND projectList) {
+  const LRESULT selected = SendMessageA(projectList, LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? -1 : static_cast<std::int32_t>(selected);
+}
+
 std::string ListBoxEntryText(HWND listBox, int entry) {
   const LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, entry, 0);
   if (length == LB_ERR || length <= 0) return {};

@@ -28,5 +28,8 @@ void UpdateProjectCountLabel(HWND page, std::int32_t projectCount);
 // Lets the list scroll sideways as far as its widest entry.
 void UpdateHorizontalExtent(HWND projectList);
 
+// The project selected in the list, or -1 for none.
+std::int32_t SelectedProject(HWND projectList);
+
 // The text of a list box entry; empty for none.
 std::string ListBoxEntryText(HWND listBox, int entry);

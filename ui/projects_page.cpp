@@ -13,9 +13,11 @@
 #include "projects/project_file_path.h"
 #include "projects/project_store.h"
 #include "res/resource_ids.h"
+#include "ui/file_commands.h"
 #include "ui/file_list_view.h"
 #include "ui/manager_window.h"
 #include "ui/open_documents.h"
+#include "ui/project_commands.h"
 #include "ui/project_list.h"
 #include "ui/projects_page_state.h"
 
@@ -35,24 +37,24 @@ constexpr COLORREF kCountText = RGB(128, 128, 128);
 constexpr int kFirstCommand = IDC_NEW_PROJECT;
 constexpr int kLastCommand = IDC_DELETE_FILES;
 constexpr std::array<PageCommand, kLastCommand - kFirstCommand + 1> kCommands = {
-    /* 1024 New Project   */ nullptr,
+    /* 1024 New Project   */ OnNewProject,
     /* 1025 file list     */ nullptr,
-    /* 1026 Load Project  */ nullptr,
-    /* 1027 Delete Project*/ nullptr,
-    /* 1028 Add PDF Files */ nullptr,
-    /* 1029 Copy Project  */ nullptr,
-    /* 1030 Paste Project */ nullptr,
-    /* 1031 Cut Project   */ nullptr,
+    /* 1026 Load Project  */ LoadProject,
+    /* 1027 Delete Project*/ OnDeleteProject,
+    /* 1028 Add PDF Files */ OnAddFiles,
+    /* 1029 Copy Project  */ OnCopyProject,
+    /* 1030 Paste Project */ OnPasteProject,
+    /* 1031 Cut Project   */ OnCutProject,
     /* 1032 project list  */ nullptr,
-    /* 1033 Cut           */ nullptr,
+    /* 1033 Cut           */ OnCutFiles,
     /* 1034 to 1038: none */ nullptr, nullptr, nullptr, nullptr, nullptr,
-    /* 1039 Paste         */ nullptr,
-    /* 1040 Copy          */ nullptr,
-    /* 1041 Open PDFs     */ nullptr,
-    /* 1042 Delete PDFs   */ nullptr,
+    /* 1039 Paste         */ OnPasteProject,  // pasting files and a project are one
+    /* 1040 Copy          */ OnCopyFiles,
+    /* 1041 Open PDFs     */ OpenSelectedFiles,
+    /* 1042 Delete PDFs   */ OnDeleteFiles,
 };
 // A double click on a project list entry.
-constexpr PageCommand kOnProjectDoubleClick = nullptr;
+constexpr PageCommand kOnProjectDoubleClick = OnRenameProject;
 
 HWND FileListOf(HWND page) { return GetDlgItem(page, IDC_FILE_LIST); }
 HWND ProjectListOf(HWND page) { return GetDlgItem(page, IDC_PROJECT_LIST); }
@@ -75,7 +77,7 @@ void CreatePage(HWND page) {
 }
 
 void OnProjectSelected(HWND page, HWND fileList, HWND projectList) {
-  const auto selected = static_cast<std::int32_t>(SendMessageA(projectList, LB_GETCURSEL, 0, 0));
+  const std::int32_t selected = SelectedProject(projectList);
   ProjectsPageState& state = PageState();
   if (selected == state.currentProject) return;
   state.sortDirection = 0;
@@ -92,7 +94,7 @@ void DispatchCommand(HWND page, int id, int code) {
   const HWND projectList = ProjectListOf(page);
   if (id == IDC_PROJECT_LIST) {
     if (code == LBN_SELCHANGE) OnProjectSelected(page, fileList, projectList);
-    if (code == LBN_DBLCLK && kOnProjectDoubleClick != nullptr) kOnProjectDoubleClick(page, fileList, projectList);
+    if (code == LBN_DBLCLK) kOnProjectDoubleClick(page, fileList, projectList);
     return;
   }
   if (id < kFirstCommand || id > kLastCommand) return;
@@ -126,14 +128,11 @@ void OnSortColumn(HWND page, HWND fileList, HWND projectList, int column) {
           entry.marked != wanted.marked)
         continue;
       taken[static_cast<std::size_t>(row)] = true;
-      LVITEMA item{};
-      item.state = LVIS_SELECTED;
-      item.stateMask = LVIS_SELECTED;
-      SendMessageA(fileList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+      SelectRow(fileList, row);
       break;
     }
   }
-  if (SendMessageA(projectList, LB_GETCURSEL, 0, 0) == 0) state.defaultProjectChanged = true;
+  if (SelectedProject(projectList) == 0) state.defaultProjectChanged = true;
 }
 
 void OnApply(HWND page) {

@@ -58,20 +58,14 @@ void SendAndSettle(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam =
 }
 
 // A mouse click at a point of the window's client area.
-void ClickAt(HWND window, int x, int y, bool doubleClick = false) {
-  const LPARAM point = MAKELPARAM(x, y);
-  SendAndSettle(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendAndSettle(window, WM_LBUTTONUP, 0, point);
-  if (!doubleClick) return;
-  SendAndSettle(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-  SendAndSettle(window, WM_LBUTTONUP, 0, point);
-}
-
-// A click in the middle of the rectangle the message gives for `item`.
-void ClickItem(HWND window, UINT rectMessage, int item, bool doubleClick = false) {
+// A click in the middle of the rectangle the message gives for `item`; with
+// `second`, the second click of a double click.
+void ClickItem(HWND window, UINT rectMessage, int item, bool second = false) {
   RECT rect{};
   Send(window, rectMessage, item, reinterpret_cast<LPARAM>(&rect));
-  ClickAt(window, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, doubleClick);
+  const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendAndSettle(window, second ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendAndSettle(window, WM_LBUTTONUP, 0, point);
 }
 
 struct Search {
@@ -222,7 +216,16 @@ std::string ListText(HWND list, int row) {
 LPARAM ListData(HWND list, int row) { return Send(list, LB_GETITEMDATA, row); }
 int ListSelection(HWND list) { return static_cast<int>(Send(list, LB_GETCURSEL)); }
 
-void ClickListRow(HWND list, int row, bool doubleClick) { ClickItem(list, LB_GETITEMRECT, row, doubleClick); }
+// The list box takes no click while it waits for the focus that a closing
+// dialog gives back: the click is repeated until the row is selected, and
+// only then is the second click of a double click sent.
+void ClickListRow(HWND list, int row, bool doubleClick) {
+  for (DWORD waited = 0; ClickItem(list, LB_GETITEMRECT, row), ListSelection(list) != row; waited += kPollMs) {
+    if (waited >= kWaitMs) Stop("row " + std::to_string(row) + " could not be selected");
+    Sleep(kPollMs);
+  }
+  if (doubleClick) ClickItem(list, LB_GETITEMRECT, row, true);
+}
 
 int RowCount(HWND list) { return static_cast<int>(Send(list, LVM_GETITEMCOUNT)); }
 
@@ -287,13 +290,17 @@ void AnswerBox(const std::string& title, const std::string& text, LPCSTR icon, i
   WaitUntilGone(box);
 }
 
-void FillOpenDialog(const std::string& title, const std::string& names) {
+void FillOpenDialog(const std::string& title, const std::string& names, const std::string& folder) {
   const HWND dialog = WaitForWindow(title, "#32770");
   std::pair<int, HWND> field{kOpenNameCombo, nullptr};
   EnumChildWindows(dialog, MatchId, reinterpret_cast<LPARAM>(&field));
   const HWND name = field.second != nullptr ? field.second : Find(dialog, kOpenNameEdit);
-  Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names.c_str()));
-  Click(dialog, IDOK);
+  for (const std::string& text : {folder, names}) {
+    if (text.empty()) continue;
+    Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // The dialog's own Open button: its shell view holds controls of id 1 too.
+    Click(GetDlgItem(dialog, IDOK));
+  }
   WaitUntilGone(dialog);
 }
 

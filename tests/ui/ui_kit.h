@@ -66,8 +66,10 @@ void ClickColumn(HWND list, int column);  // a mouse click on its header
 // (IDI_HAND, IDI_EXCLAMATION, ...), presses `button` and waits until it is gone.
 void AnswerBox(const std::string& title, const std::string& text, LPCSTR icon, int button);
 
-// Types `names` into the Open dialog titled `title` and presses Open.
-void FillOpenDialog(const std::string& title, const std::string& names);
+// Types `names` into the Open dialog titled `title` and presses Open; with a
+// folder, first goes there (typed, then Open) as a user does to pick several
+// files of one folder.
+void FillOpenDialog(const std::string& title, const std::string& names, const std::string& folder = {});
 
 // A click on the tab of the sheet's page `index`.
 void ShowPage(HWND sheet, int index);

@@ -2,13 +2,18 @@
 // stand-in host: opened from the tool button, driven by the kit, looked at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/link_label.h"
 #include "host/scoped_handle.h"
 #include "res/resource_ids.h"
 #include "standin/di_path.h"
+#include "standin/documents.h"
+#include "standin/sample_pdf.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
 #include "ui/help_control_probe.h"
@@ -81,6 +86,16 @@ Page WaitForSheet() {
 void OpenWindow(HostStory& story, const std::function<void(const Page&)>& script) {
   kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); },
              [&] { script(WaitForSheet()); });
+}
+
+// OK after the default project changed: the offer to reload it, answered.
+void PressOkAndAnswerReload(const Page& w, int button) {
+  kit::Click(w.sheet, IDOK);
+  kit::AnswerBox("Load project",
+                 "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
+                 "open files, then load the new list?",
+                 IDI_EXCLAMATION, button);
+  kit::WaitUntilGone(w.sheet);
 }
 
 class Window : public ::testing::Test {
@@ -211,17 +226,429 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     // The last click of the last opening was an ascending one on this column.
     kit::ClickColumn(w.files, 0);
     EXPECT_EQ(kit::RowText(w.files, 0, 0), "second.pdf");
-    kit::Click(w.sheet, IDOK);
-    kit::AnswerBox("Load project",
-                   "You have changed the default project [CURRENT OPENED FILES],\nDo you wish to close the current "
-                   "open files, then load the new list?",
-                   IDI_EXCLAMATION, IDYES);
-    kit::WaitUntilGone(w.sheet);
+    PressOkAndAnswerReload(w, IDYES);
   });
   EXPECT_EQ(Profile("CURRENT OPENED FILES", "0").rfind(standin::DIPathFromWindowsPath(second) + "?", 0), 0u);
   std::vector<std::string> open;
   for (const AVDoc doc : story.OpenDocuments()) open.push_back(story.State(doc).path);
   EXPECT_EQ(open, (std::vector<std::string>{second, first}));
+  ExpectHostClean(story);
+}
+
+// The name dialog titled `caption`, checked to propose `proposed` with all of it selected.
+HWND WaitForNameDialog(const std::string& caption, const std::string& proposed) {
+  const HWND dialog = kit::WaitForWindow(caption, "#32770");
+  const HWND edit = kit::Find(dialog, IDC_PROJECT_NAME);
+  EXPECT_EQ(kit::Text(edit), proposed);
+  DWORD from = 1, to = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(std::to_string(from) + "-" + std::to_string(to), "0-" + std::to_string(proposed.size())) << "selected";
+  return dialog;
+}
+
+void TypeName(HWND dialog, const std::string& name) {
+  SetWindowTextA(kit::Find(dialog, IDC_PROJECT_NAME), name.c_str());
+  kit::Click(dialog, IDOK);
+}
+
+// The name New Project proposes: the date in UTC and the number of projects.
+std::string ProposedName(int projects) {
+  SYSTEMTIME now{};
+  GetSystemTime(&now);
+  return std::to_string(now.wMonth) + "/" + std::to_string(now.wDay) + "/" + std::to_string(now.wYear) + " Project" +
+         std::to_string(projects);
+}
+
+// A project's section of the project file, with files "<dir>/<name><i>.pdf?PAGE=<i>".
+std::string Section(const std::string& name, int active, const std::string& dir, int files) {
+  std::string text = "[" + name + "]\r\nActiveArticleIndex=" + std::to_string(active) + "\r\nOpenNum=" +
+                     std::to_string(files) + "\r\n";
+  for (int i = 0; i < files; ++i)
+    text += std::to_string(i) + "=" + dir + std::to_string(i) + ".pdf?PAGE=" + std::to_string(i) + "\r\n";
+  return text;
+}
+
+std::string ProjectList(const std::vector<std::string>& names) {
+  std::string text = "[PROJECT_NAME]\r\nPROJECT_NUM=" + std::to_string(names.size()) + "\r\n";
+  for (std::size_t i = 0; i < names.size(); ++i) text += std::to_string(i) + "=" + names[i] + "\r\n";
+  return text;
+}
+
+bool LastRowShown(HWND fileList) {
+  const auto top = SendMessageA(fileList, LVM_GETTOPINDEX, 0, 0);
+  return top + SendMessageA(fileList, LVM_GETCOUNTPERPAGE, 0, 0) >= kit::RowCount(fileList);
+}
+
+constexpr char kDeleteQuestion[] = "This project's PDF infomation will be lost!\nAre you sure?";
+
+TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
+  HostStory story;
+  Start(story);
+  // A: two files, the second active. B: fifteen, more than the list shows,
+  // two of them also in A.
+  WriteFile(ProjectFile(),
+             ProjectList({"CURRENT OPENED FILES", "A", "B"}) + Section("A", 1, "/C/a/", 2) + Section("B", 0, "/C/a/", 15));
+  story.OpenFile(pdfs_.Pdf("first.pdf", 2));
+  story.OpenFile(pdfs_.Pdf("second.pdf", 2));
+  const std::string n254(254, 'n');
+  OpenWindow(story, [&](const Page& w) {
+    std::vector<std::string> entries;
+    const auto expectEntries = [&](int selected, int line) {
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_EQ(Entries(w.projects), entries);
+      EXPECT_EQ(kit::ListSelection(w.projects), selected);
+      EXPECT_EQ(Folder(story, w.projects, selected), "open");
+      EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)),
+                "Favorite Projects (" + std::to_string(entries.size() - 1) + ")");
+      EXPECT_EQ(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)), selected != 0);
+    };
+    const auto click = [&](int project, int button) {
+      kit::ClickListRow(w.projects, project);
+      kit::Click(w.page, button);
+    };
+    const auto newProject = [&](int projects) {
+      kit::Click(w.page, IDC_NEW_PROJECT);
+      return WaitForNameDialog("New Project", ProposedName(projects));
+    };
+    const auto rename = [&](int project, const std::string& from, const std::string& to) {
+      kit::ClickListRow(w.projects, project, true);
+      TypeName(WaitForNameDialog("Rename Project", from), to);
+    };
+    // Only spaces: the field is cleared and the dialog stays; leading spaces
+    // go, trailing ones stay; 300 characters give 254.
+    HWND dialog = newProject(3);
+    TypeName(dialog, "   ");
+    EXPECT_EQ(kit::Text(kit::Find(dialog, IDC_PROJECT_NAME)), "");
+    TypeName(dialog, "   abc");
+    kit::WaitUntilGone(dialog);
+    TypeName(newProject(4), "xyz   ");
+    entries = {"CURRENT OPENED FILES (2)", "A (2)", "B (15)", "abc (0)", "xyz    (0)"};
+    expectEntries(4, __LINE__);
+    rename(3, "abc", std::string(300, 'n'));
+    entries[3] = n254 + " (0)";
+    expectEntries(3, __LINE__);
+
+    // Refused: a name a project has (in other letter case, or once the file
+    // has read away blanks and quotes), and names the file cannot bring back,
+    // for which the dialog stays open until Escape.
+    const char kExists[] = "The project name has existed, please choose another!";
+    const char kCannotSave[] =
+        "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
+        "PROJECT_NAME.";
+    const std::pair<std::string, const char*> refused[] = {
+        {"b", kExists}, {"'XYZ'", kExists}, {"a]b", kCannotSave}, {"Project_Name", kCannotSave},
+        {"two\r\nlines", kCannotSave}};
+    for (std::size_t row = 0; row < std::size(refused); ++row) {
+      SCOPED_TRACE("refused name " + std::to_string(row));
+      dialog = newProject(5);
+      TypeName(dialog, refused[row].first);
+      kit::AnswerBox("Warning", refused[row].second, IDI_EXCLAMATION, IDOK);
+      if (refused[row].second == kCannotSave) {
+        ASSERT_TRUE(IsWindow(dialog) && kit::Visible(dialog)) << "the dialog stays open";
+        PostMessageA(kit::Find(dialog, IDC_PROJECT_NAME), WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+      kit::WaitUntilGone(dialog);
+    }
+    // Rename: never the default project; not to its own name in other case.
+    kit::ClickListRow(w.projects, 0, true);
+    EXPECT_FALSE(kit::WindowShown("Rename Project"));
+    rename(1, "A", "a");
+    kit::AnswerBox("Warning", kExists, IDI_EXCLAMATION, IDOK);
+    expectEntries(1, __LINE__);
+    rename(1, "A", "Notes (old)");
+    entries[1] = "Notes (old) (2)";
+    expectEntries(1, __LINE__);
+
+    // Paste with nothing cut or copied: nothing. The default project cut: its
+    // rows look cut; pasted into project 1, all of them move.
+    kit::Click(w.page, IDC_PASTE_PROJECT);
+    click(0, IDC_CUT_PROJECT);
+    for (int row = 0; row < 2; ++row) EXPECT_EQ(kit::RowState(w.files, row, LVIS_CUT), LVIS_CUT) << row;
+    click(1, IDC_PASTE_PROJECT);
+    entries[0] = "CURRENT OPENED FILES (0)";
+    entries[1] = "Notes (old) (4)";
+    expectEntries(1, __LINE__);
+    EXPECT_EQ(kit::SelectedRows(w.files), (std::vector<int>{2, 3}));
+    EXPECT_EQ(kit::RowState(w.files, 3, LVIS_CUT), 0u);
+
+    // Project 1 copied: not into itself; into B only what B lacks, the
+    // pasted rows selected and shown; a second time nothing; the file list's
+    // Paste does the same.
+    kit::Click(w.page, IDC_COPY_PROJECT);
+    kit::Click(w.page, IDC_PASTE_PROJECT);
+    kit::AnswerBox("Warning", "Cannot paste to the same project!", IDI_INFORMATION, IDOK);
+    const struct {
+      int project, button, rows;
+      std::vector<int> selected;
+    } pastes[] = {{2, IDC_PASTE_PROJECT, 17, {15, 16}},
+                  {2, IDC_PASTE_PROJECT, 17, {}},
+                  {3, IDC_PASTE_FILES, 4, {0, 1, 2, 3}},
+                  {0, IDC_PASTE_PROJECT, 4, {0, 1, 2, 3}}};
+    for (const auto& paste : pastes) {
+      SCOPED_TRACE("paste into project " + std::to_string(paste.project));
+      click(paste.project, paste.button);
+      EXPECT_EQ(kit::RowCount(w.files), paste.rows);
+      EXPECT_EQ(kit::SelectedRows(w.files), paste.selected);
+      EXPECT_TRUE(LastRowShown(w.files));
+    }
+    entries = {"CURRENT OPENED FILES (4)", "Notes (old) (4)", "B (17)", n254 + " (4)", "xyz    (0)"};
+    expectEntries(0, __LINE__);
+
+    // Deleting project 2 of five, with files, after copying project 3:
+    // Cancel keeps it; OK deletes it, the project that moves in is selected,
+    // and the copy still pastes from it.
+    click(3, IDC_COPY_PROJECT);
+    click(2, IDC_DELETE_PROJECT);
+    kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDCANCEL);
+    expectEntries(2, __LINE__);
+    kit::Click(w.page, IDC_DELETE_PROJECT);
+    kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDOK);
+    entries.erase(entries.begin() + 2);
+    expectEntries(2, __LINE__);
+    EXPECT_EQ(kit::RowCount(w.files), 4);
+    click(3, IDC_PASTE_PROJECT);
+    entries[3] = "xyz    (4)";
+
+    // Deleting the last of five, copied and empty: no question, the new last
+    // is current, a sort sorts it; a paste then finds nothing to take.
+    TypeName(newProject(4), "Fifth");
+    click(4, IDC_COPY_PROJECT);
+    kit::Click(w.page, IDC_DELETE_PROJECT);
+    expectEntries(3, __LINE__);
+    kit::ClickColumn(w.files, 0);
+    const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
+    EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"0.pdf | C:\\a", "1.pdf | C:\\a | active",
+                                                        "first.pdf | " + folder, "second.pdf | " + folder}));
+    click(1, IDC_PASTE_PROJECT);
+    EXPECT_EQ(kit::ListText(w.projects, 1), "Notes (old) (4)");
+    // The default project: its button is off, the command itself is refused.
+    kit::ClickListRow(w.projects, 0);
+    PostMessageA(w.page, WM_COMMAND, IDC_DELETE_PROJECT, 0);
+    kit::AnswerBox("Warning", "Default project cannot be removed!", IDI_HAND, IDOK);
+    expectEntries(0, __LINE__);
+    kit::ClickListRow(w.projects, 3);
+    kit::Screenshot(w.sheet, "quendle_project_commands");
+
+    // The paste into the default project makes OK offer its reload.
+    PressOkAndAnswerReload(w, IDCANCEL);
+  });
+  EXPECT_EQ(Profile("PROJECT_NAME", "PROJECT_NUM") + " " + Profile("PROJECT_NAME", "3"), "4 xyz");
+  EXPECT_EQ(Profile("xyz", "1"), "/C/a/1.pdf?PAGE=1") << "view states kept";
+  EXPECT_EQ(story.OpenDocuments().size(), 2u);
+
+  // "xyz   " comes back as xyz. On a full store New Project says so.
+  OpenWindow(story, [&](const Page& w) {
+    EXPECT_EQ(kit::ListText(w.projects, 3), "xyz (4)");
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  std::vector<std::string> names = {"CURRENT OPENED FILES"};
+  for (int i = 1; i < 256; ++i) names.push_back("P" + std::to_string(i));
+  WriteFile(ProjectFile(), ProjectList(names));
+  OpenWindow(story, [&](const Page& w) {
+    kit::Click(w.page, IDC_NEW_PROJECT);
+    kit::AnswerBox("Warning", "The project list is full (256 projects), please delete a project first!", IDI_HAND,
+                   IDOK);
+    EXPECT_EQ(kit::ListCount(w.projects), 256);
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  ExpectHostClean(story);
+}
+
+std::vector<UINT> CutLooks(HWND fileList) {
+  std::vector<UINT> looks;
+  for (int row = 0; row < kit::RowCount(fileList); ++row) looks.push_back(kit::RowState(fileList, row, LVIS_CUT) != 0);
+  return looks;
+}
+
+TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
+  HostStory story;
+  Start(story);
+  WriteFile(ProjectFile(), ProjectList({"CURRENT OPENED FILES", "Files", "Full"}) + "[Files]\r\nOpenNum=0\r\n" +
+                                Section("Full", -1, "/C/full/", 255));
+  const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
+  for (const char* name : {"one.pdf", "two.pdf", "three.pdf", "four.pdf", "five.pdf", "six.pdf"}) pdfs_.Pdf(name, 1);
+  // Many long names: more than the Open dialog's buffer holds.
+  std::string tooMany;
+  for (int i = 0; i < 40; ++i) tooMany += "\"" + pdfs_.Pdf(std::string(100, 'l') + std::to_string(i) + ".pdf", 1).substr(folder.size() + 1) + "\" ";
+  const std::string root[] = {"C:\\vellora-root-a.pdf", "C:\\vellora-root-b.pdf"};
+  for (const std::string& path : root) ASSERT_TRUE(standin::WriteSamplePdf(path, 1));
+  OpenWindow(story, [&](const Page& w) {
+    const auto add = [&](const std::string& in, const std::string& names) {
+      kit::Click(w.page, IDC_ADD_FILES);
+      kit::FillOpenDialog("Open File", names, in);
+    };
+    const auto expectRows = [&](const std::vector<std::string>& rows, const std::vector<int>& selected, int line) {
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_EQ(Rows(w.files), rows);
+      EXPECT_EQ(kit::SelectedRows(w.files), selected);
+      EXPECT_EQ(kit::ListText(w.projects, kit::ListSelection(w.projects)),
+                (kit::ListSelection(w.projects) == 1 ? "Files (" : "Full (") + std::to_string(rows.size()) + ")");
+    };
+    const auto row = [&](const std::string& name) { return name + " | " + folder; };
+    // One file, then three of which one is there; two of the root folder.
+    kit::ClickListRow(w.projects, 1);
+    add("", pdfs_.Path("one.pdf"));
+    expectRows({row("one.pdf")}, {0}, __LINE__);
+    add(folder, "\"one.pdf\" \"two.pdf\" \"three.pdf\"");
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf")}, {1, 2}, __LINE__);
+    add("C:\\", "\"vellora-root-a.pdf\" \"vellora-root-b.pdf\"");
+    const std::string rootA = "vellora-root-a.pdf | C:", rootB = "vellora-root-b.pdf | C:";
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf"), rootA, rootB}, {3, 4}, __LINE__);
+    // Rows 1 and 3 of five deleted; a name in other letter case added.
+    kit::SelectRows(w.files, {1, 3});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    expectRows({row("one.pdf"), row("three.pdf"), rootB}, {}, __LINE__);
+    add(folder, "\"ONE.PDF\"");
+    expectRows({row("one.pdf"), row("three.pdf"), rootB, row("ONE.PDF")}, {3}, __LINE__);
+
+    // Sorted by "Path", Delete PDFs removes the file its row shows.
+    kit::ClickColumn(w.files, 1);
+    std::vector<std::string> sorted = Rows(w.files);
+    const auto three = std::find(sorted.begin(), sorted.end(), row("three.pdf"));
+    ASSERT_NE(three, sorted.end());
+    EXPECT_EQ(sorted.front(), rootB);
+    kit::SelectRows(w.files, {static_cast<int>(three - sorted.begin())});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    sorted.erase(three);
+    expectRows(sorted, {}, __LINE__);
+
+    // Cut rows 0 and 2, then row 1 alone: only row 1 looks cut. A copy of
+    // no rows leaves nothing to paste.
+    kit::SelectRows(w.files, {0, 2});
+    kit::Click(w.page, IDC_CUT_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{1, 0, 1}));
+    kit::SelectRows(w.files, {1});
+    kit::Click(w.page, IDC_CUT_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 1, 0}));
+    kit::SelectRows(w.files, {});
+    kit::Screenshot(w.sheet, "quendle_cut_look");
+    kit::Click(w.page, IDC_COPY_FILES);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
+    kit::ClickListRow(w.projects, 2);
+    kit::Click(w.page, IDC_PASTE_FILES);
+    // A full project takes what fits and says what was left out; a choice
+    // the dialog's buffer cannot hold adds nothing and says so.
+    add(folder, "\"four.pdf\" \"five.pdf\" \"six.pdf\" \"" + std::string("one.pdf") + "\"");
+    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 3 of the chosen files were not added!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::ListText(w.projects, 2), "Full (256)");
+    EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{255});
+    kit::ClickListRow(w.projects, 1);
+    add(folder, tooMany);
+    kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::RowCount(w.files), 3);
+    // The default project's files are not cut.
+    kit::ClickListRow(w.projects, 0);
+    kit::Click(w.page, IDC_CUT_FILES);
+    kit::AnswerBox("Warning", "Default project cannot be cut!", IDI_HAND, IDOK);
+    kit::EndSheet(w.sheet, IDOK);
+  });
+  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Files", "0"), "3 /C/vellora-root-b.pdf?");
+  for (const std::string& path : root) DeleteFileA(path.c_str());
+  ExpectHostClean(story);
+}
+
+// The open documents' file names, in "Window" menu order, the front one marked.
+std::string OpenNames(HostStory& story) {
+  std::string names;
+  for (const AVDoc doc : story.OpenDocuments()) {
+    const standin::DocumentState state = story.State(doc);
+    names += standin::FileName(state.path) + (state.front ? "* " : " ");
+  }
+  return names;
+}
+
+// The view of file i as stored and as shown: page i+1, zoom 2+i, spot (10i, 20i).
+std::string StoredState(int i) {
+  return "PAGE=" + std::to_string(i + 1) + "&ZOOM_TYPE-VALUE=1:" + std::to_string(65536 * (i + 2)) +
+         ".000000&TOPSPOT_LEFT-TOP=" + std::to_string(10 * i) + ":" + std::to_string(20 * i);
+}
+std::string ShownState(const standin::DocumentState& state) {
+  return "PAGE=" + std::to_string(state.view.page) + "&ZOOM_TYPE-VALUE=" + std::to_string(state.view.zoomType) + ":" +
+         std::to_string(state.view.zoom) + ".000000&TOPSPOT_LEFT-TOP=" + std::to_string(state.rect.left) + ":" +
+         std::to_string(state.rect.top);
+}
+
+TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
+  HostStory story;
+  Start(story);
+  std::string pdf[4];
+  for (int i = 0; i < 4; ++i) pdf[i] = standin::DIPathFromWindowsPath(pdfs_.Pdf(std::string(1, 'a' + i) + ".pdf", 5));
+  const auto entry = [&](int key, int file) {
+    return std::to_string(key) + "=" + pdf[file] + "?" + StoredState(file) + "\r\n";
+  };
+  const std::string projects =
+      ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) + "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
+      entry(0, 0) + entry(1, 1) + entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
+      entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
+  WriteFile(ProjectFile(), projects);
+  story.OpenFile(pdfs_.Pdf("x.pdf", 2));
+  const auto expectProjectsKept = [&] {
+    for (const auto& [section, key, file] : {std::tuple{"Work", 1, 1}, {"Work", 3, 3}, {"Broken", 2, 2}})
+      EXPECT_EQ(Profile(section, std::to_string(key)), pdf[file] + "?" + StoredState(file)) << section << key;
+  };
+  OpenWindow(story, [&](const Page& w) {
+    const auto load = [&](int project, int answer) {
+      kit::ClickListRow(w.projects, project);
+      kit::Click(w.page, IDC_LOAD_PROJECT);
+      kit::AnswerBox("Load project", "Do you wish to close the current open files, then load the new project?",
+                     IDI_EXCLAMATION, answer);
+    };
+    const auto expectOpen = [&](const std::string& names, int defaultFiles, int line) {
+      SendMessageA(w.page, WM_NULL, 0, 0);  // the command has ended
+      SCOPED_TRACE("line " + std::to_string(line));
+      EXPECT_FALSE(kit::WindowShown("Warning"));
+      EXPECT_EQ(OpenNames(story), names);
+      EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (" + std::to_string(defaultFiles) + ")");
+    };
+    load(1, IDCANCEL);
+    expectOpen("x.pdf* ", 1, __LINE__);
+    // No: the open documents stay and come first, so the active index points
+    // at another one.
+    load(1, IDNO);
+    expectOpen("x.pdf a.pdf b.pdf* c.pdf d.pdf ", 5, __LINE__);
+    // Yes: all closed, the default project emptied, then each file opened
+    // with its view, the active one in front.
+    load(1, IDYES);
+    expectOpen("a.pdf b.pdf c.pdf* d.pdf ", 4, __LINE__);
+    const std::vector<AVDoc> docs = story.OpenDocuments();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(ShownState(story.State(docs[i])), StoredState(i)) << "file " << i;
+    // A document kept open when the user is asked stays open; a path the
+    // host cannot use is one warning, the others open.
+    story.KeepOpenWhenAsked(docs[0]);
+    load(2, IDYES);
+    kit::AnswerBox("Warning", "Wrong path or file name, cannot open", IDI_HAND, IDOK);
+    expectOpen("a.pdf* c.pdf ", 2, __LINE__);
+    story.KeepOpenWhenAsked(docs[0], false);
+    // No active file: nothing is brought to the front by the plug-in.
+    const std::size_t executed = story.Log().Count("AVMenuItemExecute");
+    load(3, IDYES);
+    expectOpen("c.pdf* ", 1, __LINE__);
+    EXPECT_EQ(story.Log().Count("AVMenuItemExecute"), executed);
+    // The default project sorted, then loaded: kept, and OK offers no reload.
+    kit::ClickListRow(w.projects, 0);
+    kit::ClickColumn(w.files, 0);
+    load(0, IDYES);
+    expectOpen("c.pdf* ", 1, __LINE__);
+    kit::EndSheet(w.sheet, IDOK);
+  });
+  expectProjectsKept();
+  OpenWindow(story, [&](const Page& w) {
+    // Open PDFs with rows 3 and 1 selected: row 1 first, nothing asked or closed.
+    kit::ClickListRow(w.projects, 1);
+    kit::SelectRows(w.files, {3, 1});
+    kit::Click(w.page, IDC_OPEN_FILES);
+    SendMessageA(w.page, WM_NULL, 0, 0);
+    EXPECT_EQ(OpenNames(story), "c.pdf b.pdf d.pdf* ");
+    EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (3)");
+    // The default project changed, another project selected: OK and Yes
+    // open the default project's files.
+    kit::ClickListRow(w.projects, 0);
+    kit::ClickColumn(w.files, 0);
+    kit::ClickListRow(w.projects, 2);
+    PressOkAndAnswerReload(w, IDYES);
+  });
+  EXPECT_EQ(OpenNames(story), "b.pdf c.pdf d.pdf* ");
+  expectProjectsKept();
   ExpectHostClean(story);
 }
 
