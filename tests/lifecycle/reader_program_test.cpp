@@ -2,6 +2,10 @@
 // two PDFs opened through the Open dialog (and a damaged one refused with
 // the reason), a page turned, File > Quit; Vellora.ini then lists both. At
 // the next start the plug-in reopens them as they were.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -12,6 +16,7 @@
 #include "standin/document_window.h"
 #include "standin/main_window.h"
 #include "standin/reader_commands.h"
+#include "standin/screenshot.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
 
@@ -88,6 +93,7 @@ class ReaderProcess {
     std::sort(titles.begin(), titles.end());
     return titles;
   }
+  HWND Frame() const { return frame_; }
   void Command(int command) { PostMessageA(frame_, WM_COMMAND, command, 0); }
   // File > Open, the path typed into the Open dialog, OK.
   void Open(const std::string& path) {
@@ -156,6 +162,18 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
             std::string::npos) << state;
   EXPECT_NE(state.find("Document 2 (in front): " + b + "\n  reader b.pdf, 5 pages\n  Page 3 of 5\n"),
             std::string::npos) << state;
+  // The plug-in's button, after the reader's own three, opens its window
+  // over the reader: a picture of both, then Cancel.
+  again.Command(standin::kCommandToolButton + 3);
+  HWND sheet = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (sheet = again.Window("#32770")) != nullptr && TextOf(sheet) == "Vellora v1.51"; }));
+  Sleep(500);  // the lists are filled and drawn
+  const std::string shots = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR), picture = shots + "\\reader.png";
+  CreateDirectoryA(shots.c_str(), nullptr);
+  std::string problem;
+  EXPECT_TRUE(standin::SaveScreenshot(again.Frame(), picture, problem)) << problem;
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the window did not close";
   // "1 reader a.pdf" of the "Window" menu, after its three window commands
   // and the separator, brings a.pdf to the front: the plug-in finds it there.
   again.Command(standin::kCommandWindowItem + 4);
