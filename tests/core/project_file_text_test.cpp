@@ -134,14 +134,8 @@ TEST(ProjectFileText, LoadTakesWhatIsThereAndNoMore) {
         {"C", -1, {{"/D/1.pdf", ""}, {"/D/256.pdf", ""}, {"/D/300.pdf", ""}}},
         {"D", -1, {}}}},
       // 10: keys with a leading zero or a sign are not the numbers asked for
-      {NameList("3", {{1, "A"}}) + "02=B
-+2=C
-[A]
-OpenNum=3
-01=/D/lead.pdf?
-+1=/D/sign.pdf?
-2=/D/2.pdf?
-",
+      {NameList("3", {{1, "A"}}) + "02=B\r\n+2=C\r\n[A]\r\nOpenNum=3\r\n01=/D/lead.pdf?\r\n+1=/D/sign.pdf?\r\n"
+                                   "2=/D/2.pdf?\r\n",
        {{"A", -1, {{"/D/2.pdf", ""}}}}},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
