@@ -37,6 +37,7 @@ else
     "$1" "$2" --reader "$3" --screenshot "$4" --state-file "$5" --quit' _ "${run[@]}" "$plugin" "$picture" "$state"
   echo "What its document windows show:"
   sed 's/^/  /' "$state"
+  grep -q '^Documents open: 3$' "$state" || { echo "The reader did not reopen the story's three documents." >&2; exit 1; }
 fi
 echo
 echo "A picture of the reader window: $picture"

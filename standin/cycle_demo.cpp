@@ -1,8 +1,10 @@
 #include "standin/cycle_demo.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "standin/host_story.h"
+#include "standin/sample_pdf.h"
 #include "tests/support/test_support.h"
 
 namespace standin {
@@ -40,7 +42,10 @@ bool Started(std::FILE* out, HostStory& story, const std::string& dllPath) {
 int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
   const std::string projectFile = support::ProjectFile();
   support::RemoveProjectFile();
-  const support::TempFolder folder;
+  // The documents stay after the story: the reader window that the demo
+  // opens next reopens them from the project file.
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "Vellora demo";
+  std::filesystem::create_directories(folder);
 
   std::fprintf(out, "First session. The reader starts with the plug-in; there is no %s yet.\n", projectFile.c_str());
   std::vector<std::string> paths;
@@ -53,7 +58,8 @@ int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
                  std::size(kDocuments));
     std::vector<AVDoc> docs;
     for (const DemoDocument& document : kDocuments) {
-      paths.push_back(folder.Pdf(document.name, document.pages));
+      paths.push_back((folder / document.name).string());
+      WriteSamplePdf(paths.back(), document.pages);
       const AVDoc doc = story.OpenFile(paths.back());
       if (doc == nullptr) {
         std::fprintf(out, "  The host could not open %s\n", paths.back().c_str());
