@@ -90,6 +90,7 @@ void OnDeleteProject(HWND page, HWND fileList, HWND projectList) {
   if (project == count) project = count - 1;
   SendMessageA(projectList, LB_SETCURSEL, project, 0);
   UpdateProjectItem(projectList, project, true);
+  UpdateHorizontalExtent(projectList);  // the widest entry may be gone
   PageState().currentProject = project;
   EnableWindow(GetDlgItem(page, IDC_DELETE_PROJECT), count != 1);
   UpdateProjectCountLabel(page, count);

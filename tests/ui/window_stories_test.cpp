@@ -295,6 +295,10 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     std::vector<std::string> entries;
     const auto expectEntries = [&](int selected, int line) {
       SCOPED_TRACE("line " + std::to_string(line));
+      // A command goes on updating the list after its dialog has closed.
+      for (int wait = 0; wait < 50 && (Entries(w.projects) != entries || kit::ListSelection(w.projects) != selected);
+           ++wait)
+        Sleep(100);
       EXPECT_EQ(Entries(w.projects), entries);
       EXPECT_EQ(kit::ListSelection(w.projects), selected);
       EXPECT_EQ(Folder(story, w.projects, selected), "open");
@@ -411,10 +415,15 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
 
     // Deleting the last of five, copied and empty: no question, the new last
     // is current, a sort sorts it; a paste then finds nothing to take.
-    TypeName(newProject(4), "Fifth");
+    // Being the widest, it lets the list scroll further until it goes.
+    const auto extent = [&] { return SendMessageA(w.projects, LB_GETHORIZONTALEXTENT, 0, 0); };
+    const LRESULT before = extent();
+    TypeName(newProject(4), std::string(250, 'W'));
+    EXPECT_GT(extent(), before);
     click(4, IDC_COPY_PROJECT);
     kit::Click(w.page, IDC_DELETE_PROJECT);
     expectEntries(3, __LINE__);
+    EXPECT_EQ(extent(), before);
     kit::ClickColumn(w.files, 0);
     const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
     EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"0.pdf | C:\\a", "1.pdf | C:\\a | active",
