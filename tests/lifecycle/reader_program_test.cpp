@@ -16,7 +16,6 @@
 #include "standin/document_window.h"
 #include "standin/main_window.h"
 #include "standin/reader_commands.h"
-#include "standin/screenshot.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
 
@@ -168,10 +167,8 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
   HWND sheet = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (sheet = again.Window("#32770")) != nullptr && TextOf(sheet) == "Vellora v1.51"; }));
   Sleep(500);  // the lists are filled and drawn
-  const std::string shots = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR), picture = shots + "\\reader.png";
-  CreateDirectoryA(shots.c_str(), nullptr);
   std::string problem;
-  EXPECT_TRUE(standin::SaveScreenshot(again.Frame(), picture, problem)) << problem;
+  EXPECT_TRUE(Screenshot(again.Frame(), "reader", problem)) << problem;
   PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the window did not close";
   // "1 reader a.pdf" of the "Window" menu, after its three window commands

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "standin/sample_pdf.h"
+#include "standin/screenshot.h"
 #include "standin/wine_path.h"
 
 namespace support {
@@ -71,5 +72,11 @@ int FrontPosition(standin::HostStory& story) {
 }
 
 std::string PlugInDllPath() { return standin::WinePathFromLinux(VELLORA_DLL_PATH); }
+
+bool Screenshot(HWND window, const std::string& name, std::string& problem) {
+  const std::string folder = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return standin::SaveScreenshot(window, folder + "\\" + name + ".png", problem);
+}
 
 }  // namespace support

@@ -44,4 +44,8 @@ int FrontPosition(standin::HostStory& story);
 // The built plug-in DLL, as Wine reaches it.
 std::string PlugInDllPath();
 
+// A PNG of the window as the screen shows it, `name`.png in the build's
+// screenshots folder; false, with the reason, when it cannot be written.
+bool Screenshot(HWND window, const std::string& name, std::string& problem);
+
 }  // namespace support

@@ -8,14 +8,7 @@
 #include <cstdio>
 
 #include "host/scoped_handle.h"
-#include "standin/wine_path.h"
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-#pragma GCC diagnostic pop
+#include "tests/support/test_support.h"
 
 namespace kit {
 namespace {
@@ -309,10 +302,19 @@ void EndSheet(HWND sheet, int button) {
   WaitUntilGone(sheet);
 }
 
-Picture Capture(HWND window) {
+namespace {
+
+// The window's whole top-level window drawn anew, and the drawing settled.
+void Redrawn(HWND window) {
   RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Send(window, WM_NULL);
   Sleep(200);
+}
+
+}  // namespace
+
+Picture Capture(HWND window) {
+  Redrawn(window);
   RECT rect{};
   GetWindowRect(window, &rect);
   Picture picture{rect.right - rect.left, rect.bottom - rect.top, {}};
@@ -331,14 +333,9 @@ Picture Capture(HWND window) {
 }
 
 void Screenshot(HWND window, const std::string& name) {
-  Picture picture = Capture(window);
-  for (std::uint32_t& pixel : picture.pixels)  // blue, green, red, alpha in memory: red first for the PNG
-    pixel = (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
-  const std::string folder = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string path = folder + "\\" + name + ".png";
-  EXPECT_NE(stbi_write_png(path.c_str(), picture.width, picture.height, 4, picture.pixels.data(), picture.width * 4), 0)
-      << path;
+  Redrawn(window);
+  std::string problem;
+  EXPECT_TRUE(support::Screenshot(window, name, problem)) << name << ": " << problem;
 }
 
 }  // namespace kit
