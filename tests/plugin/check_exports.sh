@@ -4,7 +4,9 @@
 set -euo pipefail
 objdump=$1 dll=$2
 dump=$("$objdump" -p "$dll")
-addresses=$(sed -n 's/^[[:space:]]*Export Address Table[[:space:]]*\([0-9a-fA-F]\{8\}\)$/\1/p' <<<"$dump")
+# The count stands under "Number in:"; the table's address, under "Table
+# Addresses", has the same label (and, in a 32-bit file, as many digits).
+addresses=$(sed -n '/^Number in:/,/^Table Addresses/s/^[[:space:]]*Export Address Table[[:space:]]*\([0-9a-fA-F]\{8\}\)$/\1/p' <<<"$dump")
 names=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]*\] \(.*\)$/\1/p' <<<"$dump")
 echo "export address table entries: ${addresses:-none}"
 echo "exported names: ${names:-none}"
