@@ -43,6 +43,7 @@ TEST(Lifecycle, ThreeDocumentsQuitWithTheSecondInFrontComeBackAtTheNextStart) {
     ExpectHostClean(first);
     first.Unload();
   }
+  EXPECT_EQ(GetFileAttributesA(support::UserProjectFile().c_str()), INVALID_FILE_ATTRIBUTES) << "an administrator's";
   ExpectProfile({{"PROJECT_NAME", "PROJECT_NUM", "1"},
                  {"PROJECT_NAME", "0", kDefault},
                  {kDefault, "ActiveArticleIndex", "1"},
