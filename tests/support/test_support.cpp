@@ -84,18 +84,14 @@ int FrontPosition(standin::HostStory& story) {
   return -1;
 }
 
-namespace {
-// An environment variable's value, else the default.
-std::string Setting(const char* name, const char* otherwise) {
-  const char* value = std::getenv(name);
-  return standin::WinePathFromLinux(value != nullptr && *value != '\0' ? value : otherwise);
+std::string PlugInDllPath() {
+  const char* copy = std::getenv("VELLORA_PLUGIN_DLL");
+  return standin::WinePathFromLinux(copy != nullptr ? copy : VELLORA_DLL_PATH);
 }
-}  // namespace
-
-std::string PlugInDllPath() { return Setting("VELLORA_PLUGIN_DLL", VELLORA_DLL_PATH); }
 
 bool Screenshot(HWND window, const std::string& name, std::string& problem) {
-  const std::string folder = Setting("VELLORA_SCREENSHOTS", VELLORA_SCREENSHOT_DIR);
+  const char* elsewhere = std::getenv("VELLORA_SCREENSHOTS");
+  const std::string folder = standin::WinePathFromLinux(elsewhere != nullptr ? elsewhere : VELLORA_SCREENSHOT_DIR);
   CreateDirectoryA(folder.c_str(), nullptr);
   return standin::SaveScreenshot(window, folder + "\\" + name + ".png", problem);
 }
