@@ -109,30 +109,34 @@ TEST(SystemFile, AQuitCarriesItsProjectsToTheUsersFileThenTheWindowReadsItAndOkW
 
 // Which file a save writes, and which is read afterwards: the system file
 // refusing (root's system_file.ini, or absent) or writable (a file of the
-// user's, maybe locked by another program); the user's file absent, present,
-// locked, or its folder's name taken by a file.
+// user's); the user's file absent, present, or its folder's name taken by a
+// file; either file locked by another program, which shares nothing.
 TEST(SystemFile, TheSaveChoosesTheFileByWhatIsThereAndWhatRefuses) {
-  enum System { kRefusing, kRefusingAbsent, kWritable, kSystemLocked };
-  enum User { kAbsent, kPresent, kUserLocked, kBlocked };
+  enum System { kRefusing, kRefusingAbsent, kWritable };
+  enum User { kAbsent, kPresent, kBlocked };
+  enum Lock { kNoLock, kSystemLocked, kUserLocked };
   const struct {
     System system;
     User user;
+    Lock lock;
     bool saved, readsUser;
     const char* other;  // [Other Program] setting in the file read afterwards
     DWORD systemError, userError;
   } rows[] = {
-      /* 0 */ {kRefusing, kAbsent, true, true, "1", 0, 0},
-      /* 1 */ {kRefusingAbsent, kAbsent, true, true, kMissing, 0, 0},
-      /* 2 */ {kRefusing, kPresent, true, true, "user", 0, 0},
-      /* 3 */ {kWritable, kAbsent, true, false, "system", 0, 0},
-      /* 4 */ {kWritable, kPresent, true, true, "user", 0, 0},
-      /* 5 */ {kSystemLocked, kAbsent, false, false, "system", ERROR_SHARING_VIOLATION, 0},
-      /* 6 */ {kRefusing, kBlocked, false, false, "1", ERROR_ACCESS_DENIED, ERROR_PATH_NOT_FOUND},
-      /* 7 */ {kRefusing, kUserLocked, false, true, "user", 0, ERROR_SHARING_VIOLATION},
+      /* 0 */ {kRefusing, kAbsent, kNoLock, true, true, "1", 0, 0},
+      /* 1 */ {kRefusingAbsent, kAbsent, kNoLock, true, true, kMissing, 0, 0},
+      /* 2 */ {kRefusing, kPresent, kNoLock, true, true, "user", 0, 0},
+      /* 3 */ {kWritable, kAbsent, kNoLock, true, false, "system", 0, 0},
+      /* 4 */ {kWritable, kPresent, kNoLock, true, true, "user", 0, 0},
+      /* 5 */ {kWritable, kAbsent, kSystemLocked, false, false, "system", ERROR_SHARING_VIOLATION, 0},
+      /* 6 */ {kRefusing, kBlocked, kNoLock, false, false, "1", ERROR_ACCESS_DENIED, ERROR_PATH_NOT_FOUND},
+      /* 7 */ {kRefusing, kPresent, kUserLocked, false, true, "user", 0, ERROR_SHARING_VIOLATION},
+      // The system file cannot be read to start the user's file from it,
+      // which is not left behind.
+      /* 8 */ {kRefusing, kAbsent, kSystemLocked, false, false, "1", ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION},
   };
   const TempFolder temp;
-  const std::string system[] = {ProjectFile(), FolderOf(ProjectFile()) + "\\Absent.ini", temp.Path("system.ini"),
-                                temp.Path("system.ini")};
+  const std::string system[] = {ProjectFile(), FolderOf(ProjectFile()) + "\\Absent.ini", temp.Path("system.ini")};
   ProjectStore store;
   store.AddProject(kDefault);
   store.AddFile("/D/new.pdf", "PAGE=2", store.AddProject("New"));
@@ -140,15 +144,12 @@ TEST(SystemFile, TheSaveChoosesTheFileByWhatIsThereAndWhatRefuses) {
     SCOPED_TRACE("row " + std::to_string(&row - rows));
     RemoveProjectFile();
     const ProjectFilePlaces places{system[row.system], UserProjectFile()};
-    if (row.system >= kWritable) WriteFile(places.system, "[Other Program]\r\nsetting=system\r\n");
-    if (row.user == kPresent || row.user == kUserLocked) CreateDirectoryA(FolderOf(places.user).c_str(), nullptr);
+    if (row.system == kWritable) WriteFile(places.system, "[Other Program]\r\nsetting=system\r\n");
+    if (row.user == kPresent) CreateDirectoryA(FolderOf(places.user).c_str(), nullptr);
     if (row.user != kAbsent)
       WriteFile(row.user == kBlocked ? FolderOf(places.user) : places.user, "[Other Program]\r\nsetting=user\r\n");
-    const std::string systemBefore = ReadFile(places.system);
-    const char* locked = row.user == kUserLocked       ? places.user.c_str()
-                         : row.system == kSystemLocked ? places.system.c_str()
-                                                       : "";
-    FileHandle lock(CreateFileA(locked, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const std::string systemBefore = ReadFile(places.system), locked[] = {"", places.system, places.user};
+    FileHandle lock(CreateFileA(locked[row.lock].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     const SaveOutcome outcome = SaveProjectsTo(store, places);
     lock.reset();
     EXPECT_EQ(outcome.saved, row.saved);
