@@ -30,7 +30,8 @@ std::string ReadFile(const std::string& path);
 // Replaces a file's content; false when it cannot be written.
 bool WriteFile(const std::string& path, const std::string& bytes);
 
-// Vellora.ini in the system directory: where the plug-in keeps its projects.
+// Vellora.ini in the system directory: the project file of a user whom that
+// folder does not refuse (an administrator; the tests run as root).
 std::string ProjectFile();
 // The user's own file, for a user whom the system folder refuses:
 // Vellora\Vellora.ini in the roaming application-data folder.
