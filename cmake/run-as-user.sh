@@ -41,6 +41,7 @@ as_user() {
 }
 
 runuser -u "$user" -- mkdir -p "$work/tmp" "$work/screenshots"
+cd "$work"
 rm -f "$work/screenshots/"*.png
 install -o "$user" -m 755 "$program" "$dll" "$here/wine-prefix.sh" "$work/"
 as_user bash "$work/wine-prefix.sh"
@@ -52,8 +53,10 @@ for folder in system32 syswow64; do
   rm -f "$dir/Vellora.ini"
 done
 
+# Each run ends Wine's server before its display goes.
 run() {
-  as_user xvfb-run -a -s "-screen 0 1280x1024x24" wine "$work/$(basename "$program")" --gtest_brief=1 "$@"
+  as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '"$@"; status=$?; wineserver -k; exit $status' run \
+    wine "$work/$(basename "$program")" --gtest_brief=1 "$@"
 }
 status=0
 run --gtest_filter="-SystemFile*" "$@" || status=1
@@ -64,7 +67,6 @@ if [ -n "$system_file" ]; then
   done
   run --gtest_filter="SystemFile*" "$@" || status=1
 fi
-as_user wineserver -k || true
 
 mkdir -p "$build/screenshots"
 cp "$work/screenshots/"*.png "$build/screenshots/" 2>/dev/null || true
