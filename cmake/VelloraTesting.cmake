@@ -47,3 +47,21 @@ function(vellora_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 900)
   vellora_test_properties(${name} "${T_SERIAL}")
 endfunction()
+
+# vellora_add_user_test(<name> SOURCES ... [LIBS ...] [SYSTEM_FILE <file>] [ARGS ...])
+#   A test program of the Windows build run as a Linux user whom Wine's
+#   system folder refuses (access denied), as Windows refuses a user without
+#   elevation: cmake/run-as-user.sh makes the user and its own prefix, copies
+#   the program and the plug-in to it (PlugInDllPath() follows), and copies
+#   its screenshots back. Suites named SystemFile* run with SYSTEM_FILE as
+#   the system folder's Vellora.ini (root's: readable, not changeable); the
+#   others with none. Runs alone, each test beginning with no project file.
+function(vellora_add_user_test name)
+  cmake_parse_arguments(T "" "SYSTEM_FILE" "SOURCES;LIBS;ARGS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} test_main)
+  add_dependencies(${name} Vellora)
+  add_test(NAME ${name} COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/run-as-user.sh $<TARGET_FILE:${name}>
+    $<TARGET_FILE:Vellora> ${CMAKE_BINARY_DIR} ${T_SYSTEM_FILE} -- ${T_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 900 RESOURCE_LOCK vellora_prefix_desktop)
+endfunction()

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/scoped_handle.h"
+#include "host/system_error_text.h"
 
 namespace {
 
@@ -77,13 +78,7 @@ HWND ShowHelpTopic(HWND owner, const char* path, UINT command, DWORD_PTR data) {
 }
 
 void ShowSystemError(DWORD code) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), reinterpret_cast<LPSTR>(&text), 0, nullptr);
-  const LocalMemory owned(text);
-  std::array<char, 32> fallback{};
-  if (text == nullptr) std::snprintf(fallback.data(), fallback.size(), "System error %lu", code);
-  MessageBoxA(nullptr, text != nullptr ? text : fallback.data(), "Error", MB_ICONINFORMATION | MB_OK);
+  MessageBoxA(nullptr, SystemErrorText(code).c_str(), "Error", MB_ICONINFORMATION | MB_OK);
 }
 
 bool FindHelpControl(std::array<char, kHelpPathSize>& file) {

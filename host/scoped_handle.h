@@ -128,6 +128,9 @@ using ImageList = Scoped<ClosedBy<HIMAGELIST, ImageList_Destroy>>;
 using RegistryKey = Scoped<ClosedBy<HKEY, RegCloseKey>>;
 // Memory the system allocated for the caller (FormatMessageA's text).
 using LocalMemory = Scoped<ClosedBy<HLOCAL, LocalFree>>;
+// Memory the shell allocated for the caller with the COM allocator (a known
+// folder's path).
+using CoTaskMemory = Scoped<ClosedBy<wchar_t*, CoTaskMemFree>>;
 
 // A window's device context from GetDC (the screen's for no window), given
 // back to the window it came from.

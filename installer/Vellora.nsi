@@ -3,7 +3,8 @@
 ; file and the uninstaller into the program folder, whose path the plug-in
 ; reads from HKLM\Software\Vellora "InstallPath" in the registry view of its
 ; own architecture. The uninstaller removes all of that and never touches the
-; user's project file Vellora.ini.
+; project file Vellora.ini: neither the system folder's nor each user's own
+; (Vellora\Vellora.ini in the roaming application data).
 ;
 ;   makensis -DARCH=win64|win32 -DVERSION=1.51 -DPLUGIN_FILE=<Vellora.api>
 ;            -DHELP_FILE=<VELLORA.CHM> -DOUTPUT_FILE=<setup.exe> Vellora.nsi

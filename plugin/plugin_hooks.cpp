@@ -13,6 +13,7 @@
 #include "projects/project_file.h"
 #include "res/resource_ids.h"
 #include "ui/manager_window.h"
+#include "ui/save_failure.h"
 
 namespace {
 
@@ -72,8 +73,10 @@ ASBool CanQuitHook() {
     ProjectStore& store = TheProjectStore();
     CaptureOpenDocuments(store);
     LoadProjects(store);
-    SaveProjects(store);
+    const SaveOutcome saved = SaveProjects(store);
     quitHandled = true;
+    // The quit goes on once the user has read it.
+    ShowSaveFailure(Host().hostMainWindow, saved);
   }
   ASBool mayQuit = kHostFalse;
   const ProtectedResult result = ProtectedCall([&mayQuit] {

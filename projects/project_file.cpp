@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "host/scoped_handle.h"
+#include "host/system_error_text.h"
 #include "projects/ascii_text.h"
 #include "projects/ini_document.h"
 #include "projects/ini_section_file.h"
@@ -20,19 +21,61 @@ namespace {
 
 // The writability test: open for writing with no sharing, creating the file
 // when absent and leaving its content, and close it again at once.
-bool CanWrite(const std::string& path) {
+DWORD OpenForWriting(const std::string& path) {
   const FileHandle file(
       CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.valid();
+  return file.valid() ? ERROR_SUCCESS : GetLastError();
+}
+
+// The error of the call that just failed; one that left none still failed.
+DWORD LastError() {
+  const DWORD error = GetLastError();
+  return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
+// Writes the whole store to the file at path, into the text of the file at
+// base (path itself, or the system file for the user's first file, which
+// starts empty when there is none). ERROR_SUCCESS, or the system's reason.
+DWORD WriteProjects(const ProjectStore& store, const std::string& path, const std::string& base) {
+  if (path.empty()) return ERROR_PATH_NOT_FOUND;
+  if (const DWORD refused = OpenForWriting(path); refused != ERROR_SUCCESS) return refused;
+  auto text = ReadWholeFile(base);
+  if (!text) {
+    const DWORD error = LastError();
+    // What is there could not be kept.
+    if (base == path || (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)) return error;
+    text.emplace();
+  }
+  return ReplaceWholeFile(path, WriteProjectsToText(store, std::move(*text))) ? ERROR_SUCCESS : LastError();
+}
+
+// "<path>: <reason>", the reason without its line break.
+std::string Tried(const std::string& path, DWORD error) {
+  std::string reason = SystemErrorText(error);
+  reason.erase(reason.find_last_not_of(" \r\n") + 1);
+  return (path.empty() ? std::string(kProjectFileName) : path) + ": " + reason;
 }
 
 }  // namespace
 
 int SaveProjectFile(const ProjectStore& store, const std::string& path) {
-  if (path.empty() || !CanWrite(path)) return 0;
-  auto text = ReadWholeFile(path);
-  if (!text) return 0;  // what is there could not be kept
-  return ReplaceWholeFile(path, WriteProjectsToText(store, std::move(*text))) ? 1 : 0;
+  return WriteProjects(store, path, path) == ERROR_SUCCESS ? 1 : 0;
+}
+
+SaveOutcome SaveProjectsTo(const ProjectStore& store, const ProjectFilePlaces& places) {
+  if (FileToRead(places) == places.user) {
+    const DWORD error = WriteProjects(store, places.user, places.user);
+    return error == ERROR_SUCCESS ? SaveOutcome{true, {}} : SaveOutcome{false, Tried(places.user, error)};
+  }
+  const DWORD system = WriteProjects(store, places.system, places.system);
+  if (system == ERROR_SUCCESS) return {true, {}};
+  if (system != ERROR_ACCESS_DENIED || places.user.empty()) return {false, Tried(places.system, system)};
+  CreateDirectoryA(places.user.substr(0, places.user.rfind('\\')).c_str(), nullptr);
+  const DWORD user = WriteProjects(store, places.user, places.system);
+  if (user == ERROR_SUCCESS) return {true, {}};
+  // Left empty by the writability test, it would hide the system file.
+  DeleteFileA(places.user.c_str());
+  return {false, Tried(places.system, system) + "\n" + Tried(places.user, user)};
 }
 
 int LoadProjectFile(ProjectStore& store, const std::string& path) {
@@ -43,7 +86,7 @@ int LoadProjectFile(ProjectStore& store, const std::string& path) {
   return 1;
 }
 
-void SaveProjects(const ProjectStore& store) { SaveProjectFile(store, ProjectFilePath()); }
+SaveOutcome SaveProjects(const ProjectStore& store) { return SaveProjectsTo(store, FindProjectFilePlaces()); }
 
 void LoadProjects(ProjectStore& store) { LoadProjectFile(store, ProjectFilePath()); }
 

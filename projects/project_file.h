@@ -1,11 +1,13 @@
 #pragma once
-// The project file on disk (Vellora.ini in the system directory): the whole
-// store written and the stored projects read, each in one pass over the
-// file. The content is that of projects/project_file_text.h.
+// The project file on disk (where it is: projects/project_file_path.h): the
+// whole store written and the stored projects read, each in one pass over
+// the file. The content is that of projects/project_file_text.h.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "projects/project_file_path.h"
 
 class ProjectStore;
 
@@ -22,9 +24,23 @@ int SaveProjectFile(const ProjectStore& store, const std::string& path);
 // Always 1.
 int LoadProjectFile(ProjectStore& store, const std::string& path);
 
-// What the plug-in calls: the store and ProjectFilePath(); the results are
-// not used.
-void SaveProjects(const ProjectStore& store);
+// What a save of the plug-in came to. problem, when nothing was saved: one
+// line per path tried, "<path>: <the system's reason>"; empty when saved.
+struct SaveOutcome {
+  bool saved = false;
+  std::string problem;
+};
+
+// The plug-in's save, at the places given: the user's file when it exists.
+// Otherwise the system file; when that refuses the user for lack of rights
+// (access denied, not a lock), the user's file instead, its folder made when
+// missing, starting from the system file's text so that nothing of it is
+// lost. A user's file that could not be written is not left behind.
+SaveOutcome SaveProjectsTo(const ProjectStore& store, const ProjectFilePlaces& places);
+
+// What the plug-in calls: SaveProjectsTo(FindProjectFilePlaces()), and
+// LoadProjectFile(ProjectFilePath()).
+SaveOutcome SaveProjects(const ProjectStore& store);
 void LoadProjects(ProjectStore& store);
 
 // The default project as start-up restore takes it from the file at path,

@@ -41,6 +41,14 @@ bool WriteInPlace(const std::string& path, std::string_view bytes) {
          FlushFileBuffers(file.get());
 }
 
+// Removes what is left of a failed write, keeping the error that made it fail.
+void RemoveLeftover(FileHandle& file, const std::string& temporary) {
+  const DWORD error = GetLastError();
+  file.reset();
+  DeleteFileA(temporary.c_str());
+  SetLastError(error);
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -79,8 +87,7 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     case WriteResult::kStopped:  // a simulated crash leaves everything as it is
       return false;
     case WriteResult::kFailed:
-      file.reset();
-      DeleteFileA(temporary.c_str());
+      RemoveLeftover(file, temporary);
       return false;
   }
   const bool flushed = FlushFileBuffers(file.get());
@@ -89,7 +96,7 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
       flushed &&
       (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
-  if (!replaced) DeleteFileA(temporary.c_str());
+  if (!replaced) RemoveLeftover(file, temporary);
   return replaced;
 }
 

@@ -11,13 +11,14 @@
 #include <string_view>
 
 // The whole content; nothing when the file is absent or cannot be read
-// (locked by a handle that shares no reading).
+// (locked by a handle that shares no reading), GetLastError telling which.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces the file's content with bytes; a leftover temporary file from an
 // interrupted write is replaced. When no file can be created beside it, the
 // file is written over in place instead. False when the file was not
-// written (after a failed replace the old one is as it was).
+// written (after a failed replace the old one is as it was), with the
+// system's reason left for GetLastError.
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 // For tests: called after each part of the temporary file has been written,

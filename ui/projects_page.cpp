@@ -10,7 +10,6 @@
 #include "docstate/capture.h"
 #include "host/host_api.h"
 #include "projects/project_file.h"
-#include "projects/project_file_path.h"
 #include "projects/project_store.h"
 #include "res/resource_ids.h"
 #include "ui/file_commands.h"
@@ -20,6 +19,7 @@
 #include "ui/project_commands.h"
 #include "ui/project_list.h"
 #include "ui/projects_page_state.h"
+#include "ui/save_failure.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void CreatePage(HWND page) {
   CentreWindow(GetParent(page));
   ProjectStore& store = PageStore(page);
   CaptureOpenDocuments(store);
-  LoadProjectFile(store, ProjectFilePath());
+  LoadProjects(store);
   const HWND fileList = FileListOf(page);
   const HWND projectList = ProjectListOf(page);
   SetupFileList(fileList);
@@ -136,7 +136,8 @@ void OnSortColumn(HWND page, HWND fileList, HWND projectList, int column) {
 }
 
 void OnApply(HWND page) {
-  SaveProjectFile(PageStore(page), ProjectFilePath());
+  // The sheet closes afterwards whatever the outcome.
+  ShowSaveFailure(GetParent(page), SaveProjects(PageStore(page)));
   if (PageState().defaultProjectChanged) ReloadDefaultProject(page, FileListOf(page), ProjectListOf(page));
 }
 

@@ -80,7 +80,6 @@ class FaultSweep : public ::testing::Test {
           ++swept[entries[i].name];
         }
       }
-      story.Unload();
     }
     ASSERT_GE(swept.size(), 10u) << "the path calls many host operations";
     for (const auto& [operation, calls] : swept) {
@@ -98,7 +97,6 @@ class FaultSweep : public ::testing::Test {
         ExpectHostClean(story, refused);
         check(story, answer, refused);
         ExpectHostClean(story, refused);
-        story.Unload();
       }
     }
   }

@@ -41,8 +41,8 @@ TEST(Lifecycle, ThreeDocumentsQuitWithTheSecondInFrontComeBackAtTheNextStart) {
     EXPECT_TRUE(first.AskToQuit());
     EXPECT_EQ(FrontPosition(first), 1) << "the document in front before the quit is in front again";
     ExpectHostClean(first);
-    first.Unload();
   }
+  EXPECT_EQ(GetFileAttributesA(support::UserProjectFile().c_str()), INVALID_FILE_ATTRIBUTES) << "an administrator's";
   ExpectProfile({{"PROJECT_NAME", "PROJECT_NUM", "1"},
                  {"PROJECT_NAME", "0", kDefault},
                  {kDefault, "ActiveArticleIndex", "1"},
@@ -63,7 +63,6 @@ TEST(Lifecycle, ThreeDocumentsQuitWithTheSecondInFrontComeBackAtTheNextStart) {
   }
   EXPECT_EQ(FrontPosition(next), 1);
   ExpectHostClean(next);
-  next.Unload();
 }
 
 TEST(Lifecycle, QuitWithNoDocumentOpenEmptiesTheDefaultProjectAndKeepsTheOthers) {
@@ -106,7 +105,6 @@ TEST(Lifecycle, OnlyTheFirstQuitRequestCapturesAndSaves) {
     EXPECT_EQ(story.Log().Count("AVAppEnumDocs"), 1u) << "captured once";
     EXPECT_EQ(support::ReadFile(support::ProjectFile()), written) << "written once";
     ExpectHostClean(story);
-    story.Unload();
   }
 }
 
@@ -149,7 +147,6 @@ TEST(Lifecycle, TheActiveDocumentIsTheFrontOneByItsExactPathText) {
     }
     EXPECT_EQ(FrontPosition(story), rows[i].frontAfter);
     ExpectHostClean(story);
-    story.Unload();
   }
 }
 

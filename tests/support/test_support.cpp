@@ -1,8 +1,11 @@
 #include "tests/support/test_support.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,9 +54,19 @@ std::string ProjectFile() {
   return std::string(directory.data()) + "\\Vellora.ini";
 }
 
+std::string UserProjectFile() {
+  std::array<char, MAX_PATH> folder{};
+  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder.data());
+  return std::string(folder.data()) + "\\Vellora\\Vellora.ini";
+}
+
 void RemoveProjectFile() {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, ProjectFile().c_str());
   DeleteFileA(ProjectFile().c_str());
+  const std::string user = UserProjectFile(), folder = user.substr(0, user.rfind('\\'));
+  DeleteFileA(user.c_str());
+  RemoveDirectoryA(folder.c_str());
+  DeleteFileA(folder.c_str());  // a file in the folder's place
 }
 
 std::string Profile(const std::string& section, const std::string& key, const std::string& file) {
@@ -71,10 +84,14 @@ int FrontPosition(standin::HostStory& story) {
   return -1;
 }
 
-std::string PlugInDllPath() { return standin::WinePathFromLinux(VELLORA_DLL_PATH); }
+std::string PlugInDllPath() {
+  const char* copy = std::getenv("VELLORA_PLUGIN_DLL");
+  return standin::WinePathFromLinux(copy != nullptr ? copy : VELLORA_DLL_PATH);
+}
 
 bool Screenshot(HWND window, const std::string& name, std::string& problem) {
-  const std::string folder = standin::WinePathFromLinux(VELLORA_SCREENSHOT_DIR);
+  const char* elsewhere = std::getenv("VELLORA_SCREENSHOTS");
+  const std::string folder = standin::WinePathFromLinux(elsewhere != nullptr ? elsewhere : VELLORA_SCREENSHOT_DIR);
   CreateDirectoryA(folder.c_str(), nullptr);
   return standin::SaveScreenshot(window, folder + "\\" + name + ".png", problem);
 }

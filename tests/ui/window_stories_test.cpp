@@ -10,6 +10,7 @@
 
 #include "controls/link_label.h"
 #include "host/scoped_handle.h"
+#include "host/system_error_text.h"
 #include "res/resource_ids.h"
 #include "standin/di_path.h"
 #include "standin/documents.h"
@@ -695,14 +696,6 @@ void LoadHelpControlAs(const char* order) {
   }
 }
 
-std::string SystemText(DWORD code) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), reinterpret_cast<LPSTR>(&text), 0, nullptr);
-  const LocalMemory owner(text);
-  return text != nullptr ? text : "";
-}
-
 TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLoaded) {
   const std::string probe = standin::WinePathFromLinux(VELLORA_HELP_CONTROL);
   {
@@ -715,7 +708,7 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
     OpenWindow(story, [&](const Page& w) {
       for (int press = 0; press < 2; ++press) {
         kit::Click(w.sheet, IDHELP);
-        kit::AnswerBox("Error", SystemText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
+        kit::AnswerBox("Error", SystemErrorText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
       }
       // Now all is in place, but a control that failed is not tried again.
       SetRegistryText(HKEY_LOCAL_MACHINE, kInstallKey, "InstallPath", kInstallFolder);
@@ -743,7 +736,7 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
       // A folder too long for the help path: refused, not cut.
       SetRegistryText(HKEY_LOCAL_MACHINE, kInstallKey, "InstallPath", "C:\\" + std::string(230, 'f'));
       kit::Click(w.sheet, IDHELP);
-      kit::AnswerBox("Error", SystemText(ERROR_FILENAME_EXCED_RANGE), IDI_INFORMATION, IDOK);
+      kit::AnswerBox("Error", SystemErrorText(ERROR_FILENAME_EXCED_RANGE), IDI_INFORMATION, IDOK);
       kit::EndSheet(w.sheet, IDCANCEL);
     });
     const std::vector<HelpProbeCall> calls = HelpCalls(probe);
@@ -767,7 +760,7 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
     Start(story);
     OpenWindow(story, [&](const Page& w) {
       kit::Click(w.sheet, IDHELP);
-      kit::AnswerBox("Error", SystemText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
+      kit::AnswerBox("Error", SystemErrorText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
       kit::EndSheet(w.sheet, IDCANCEL);
     });
     const std::vector<HelpProbeCall> calls = HelpCalls("hhctrl.ocx");
