@@ -76,7 +76,7 @@ ASBool CanQuitHook() {
     const SaveOutcome saved = SaveProjects(store);
     quitHandled = true;
     // The quit goes on once the user has read it.
-    ShowSaveFailure(Host().hostMainWindow, saved);
+    ShowSaveFailure(Host().hostMainWindow, saved, SaveMoment::kQuit);
   }
   ASBool mayQuit = kHostFalse;
   const ProtectedResult result = ProtectedCall([&mayQuit] {

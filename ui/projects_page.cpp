@@ -137,7 +137,7 @@ void OnSortColumn(HWND page, HWND fileList, HWND projectList, int column) {
 
 void OnApply(HWND page) {
   // The sheet closes afterwards whatever the outcome.
-  ShowSaveFailure(GetParent(page), SaveProjects(PageStore(page)));
+  ShowSaveFailure(GetParent(page), SaveProjects(PageStore(page)), SaveMoment::kWindowOk);
   if (PageState().defaultProjectChanged) ReloadDefaultProject(page, FileListOf(page), ProjectListOf(page));
 }
 

@@ -2,10 +2,20 @@
 
 #include <string>
 
-void ShowSaveFailure(HWND owner, const SaveOutcome& outcome) {
+namespace {
+
+std::string SaveFailureText(const SaveOutcome& outcome, SaveMoment moment) {
+  const char* const after =
+      moment == SaveMoment::kQuit
+          ? "The documents open now will not be reopened at the next start."
+          : "Your changes are kept in memory only, until the Quendle window is opened again or Acrobat quits.";
+  return "Your projects and the list of open documents could not be saved. Nothing was written.\n\n" + outcome.problem +
+         "\n\n" + after;
+}
+
+}  // namespace
+
+void ShowSaveFailure(HWND owner, const SaveOutcome& outcome, SaveMoment moment) {
   if (outcome.saved) return;
-  const std::string text =
-      "Your projects and the list of open documents could not be saved. Nothing was written.\n\n" + outcome.problem +
-      "\n\nYour changes are kept in memory only, until the Quendle window is opened again or Acrobat quits.";
-  MessageBoxA(owner, text.c_str(), kSaveFailureTitle, MB_ICONERROR | MB_OK);
+  MessageBoxA(owner, SaveFailureText(outcome, moment).c_str(), kSaveFailureTitle, MB_ICONERROR | MB_OK);
 }

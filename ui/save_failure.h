@@ -1,7 +1,8 @@
 // The one word to the user when a save of the project file failed: a message
 // box over the window that saved (the sheet at OK, the host's main window at
-// quit) with each path tried and the system's reason. The caller goes on
-// afterwards; what is in memory is unchanged.
+// quit) with each path tried and the system's reason, and what becomes of
+// what was not saved. The caller goes on afterwards; what is in memory is
+// unchanged.
 #pragma once
 
 #include <windows.h>
@@ -10,5 +11,11 @@
 
 inline constexpr char kSaveFailureTitle[] = "Vellora: nothing saved";
 
+// When the save was made: the box's last words depend on it.
+enum class SaveMoment {
+  kWindowOk,  // OK in the "Quendle" window
+  kQuit,      // the reader quits
+};
+
 // Shows the box when nothing was saved, and waits for OK; nothing otherwise.
-void ShowSaveFailure(HWND owner, const SaveOutcome& outcome);
+void ShowSaveFailure(HWND owner, const SaveOutcome& outcome, SaveMoment moment);

@@ -46,13 +46,14 @@ bool Save(HostStory& story, bool window, const std::string& problem = {}) {
                if (problem.empty()) return;
                EXPECT_EQ(GetWindow(kit::WaitForWindow(kBox, "#32770"), GW_OWNER), owner);
                kit::Screenshot(kit::WaitForWindow(kBox, "#32770"), window ? "save_failure_ok" : "save_failure_quit");
-               kit::AnswerBox(
-                   kBox,
-                   "Your projects and the list of open documents could not be saved. Nothing was written.\n\n" +
-                       problem +
-                       "\n\nYour changes are kept in memory only, until the Quendle window is opened again or "
-                       "Acrobat quits.",
-                   IDI_HAND, IDOK);
+               kit::AnswerBox(kBox,
+                              "Your projects and the list of open documents could not be saved. Nothing was "
+                              "written.\n\n" +
+                                  problem + "\n\n" +
+                                  (window ? "Your changes are kept in memory only, until the Quendle window is "
+                                            "opened again or Acrobat quits."
+                                          : "The documents open now will not be reopened at the next start."),
+                              IDI_HAND, IDOK);
              });
   return answer;
 }
