@@ -166,13 +166,16 @@ struct AVDocViewDef {
      (table, selector, replacement, flags)) \
   OP(HFTEntry, HFTGetReplacedEntry, (HFT table, int selector, HFTEntry replacement), (table, selector, replacement))
 
+// A path object from ASFileSysPathFromDIPath or ASFileAcquirePathName is the
+// caller's: it gives it back with ASFileSysReleasePath.
 #define VELLORA_ACROSUPPORT_OPERATIONS(OP) \
   OP(ASFileSys, ASGetDefaultFileSys, (), ()) \
   OP(char*, ASFileSysDIPathFromPath, (ASFileSys fileSys, ASPathName path, ASPathName relativeTo), \
      (fileSys, path, relativeTo)) \
   OP(ASPathName, ASFileSysPathFromDIPath, (ASFileSys fileSys, const char* diPath, ASPathName relativeTo), \
      (fileSys, diPath, relativeTo)) \
-  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file))
+  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file)) \
+  OP(void, ASFileSysReleasePath, (ASFileSys fileSys, ASPathName path), (fileSys, path))
 
 #define VELLORA_PDMODEL_OPERATIONS(OP) \
   OP(ASInt32, PDDocGetNumPages, (PDDoc doc), (doc)) \

@@ -69,6 +69,7 @@ class HostStory {
 
   // Accounting and checks.
   std::size_t OutstandingHostMemory() const;
+  std::size_t OutstandingPaths() { return host_.Paths().Outstanding(); }
   int OutstandingMenus() { return host_.Menus().OutstandingMenus(); }
   int OutstandingMenuItems() { return host_.Menus().OutstandingItems(); }
   std::size_t FrameDepth() { return host_.Frames().Depth(); }
