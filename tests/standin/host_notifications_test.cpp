@@ -147,7 +147,8 @@ TEST_F(HostNotifications, IdleProceduresAreCalledFromTheLoopNoMoreOftenThanTheir
   EXPECT_THROW(host::AVAppUnregisterIdleProc(count, nullptr), HostError);
   EXPECT_EQ(idle.MillisecondsToNext(), INFINITE);
   const ASCallback self = Callback(HostEntryProc<UnregistersItself>());
-  host::AVAppRegisterIdleProc(self, self, 0);  // counts as one tick: 17 ms
+  host::AVAppRegisterIdleProc(self, self, 0);
+  EXPECT_EQ(idle.MillisecondsToNext(), 17u) << "a period of 0 counts as one tick";
   now += 17;
   EXPECT_EQ(story_.RunIdleProcs(), 1);
   now += 1000;
