@@ -267,6 +267,7 @@ int StandinHost::RunDueIdleProcs() {
 
 void StandinHost::WaitIdle(DWORD limit) {
   RunDueIdleProcs();
+  ++sleeps_;
   MsgWaitForMultipleObjectsEx(0, nullptr, std::min(limit, idleProcs_.MillisecondsToNext()), QS_ALLINPUT,
                               MWMO_INPUTAVAILABLE);
 }

@@ -164,6 +164,8 @@ class StandinHost {
   // idle procedures called when due, sleeping in between. A WM_QUIT ends it
   // early and is posted again.
   void IdleFor(DWORD milliseconds);
+  // How many times the loop has gone to sleep.
+  std::size_t Sleeps() const { return sleeps_; }
 
   // The one observer, or none; told of changes made by a plug-in.
   void SetObserver(HostObserver* observer) { observer_ = observer; }
@@ -228,6 +230,7 @@ class StandinHost {
   PathObjects paths_;
   HostObserver* observer_ = nullptr;
   bool hostCanQuit_ = true;
+  std::size_t sleeps_ = 0;
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;
   bool linked_ = false;
