@@ -1,7 +1,7 @@
 // The stand-in host as a test tells a user's story: start the reader with
 // the plug-in, open files, change a document's view, click a tool button,
-// pause, ask to quit, quit, unload. Everything the host keeps stays reachable through
-// Host() for the checks.
+// pause, ask to quit, quit, unload. Everything the host keeps stays
+// reachable through Host() for the checks.
 #pragma once
 
 #include <string>
