@@ -135,6 +135,7 @@ void TimeHostOperations(standin::HostTables& tables) {
   Timed<ASPopExceptionFrameSEL, ASPopExceptionFrameSELPROTO>::Install(core, hostFrameTime);
   Timed<ASGetDefaultFileSysSEL, ASGetDefaultFileSysSELPROTO>::Install(support, hostOtherTime);
   Timed<ASFileSysPathFromDIPathSEL, ASFileSysPathFromDIPathSELPROTO>::Install(support, hostOtherTime);
+  Timed<ASFileSysReleasePathSEL, ASFileSysReleasePathSELPROTO>::Install(support, hostOtherTime);
   Timed<PDDocGetNumPagesSEL, PDDocGetNumPagesSELPROTO>::Install(model, hostOtherTime);
   Timed<AVDocGetPDDocSEL, AVDocGetPDDocSELPROTO>::Install(view, hostOtherTime);
   Timed<AVDocGetPageViewSEL, AVDocGetPageViewSELPROTO>::Install(view, hostOtherTime);

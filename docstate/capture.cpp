@@ -41,9 +41,9 @@ bool SameText(const HostText& a, const HostText& b) { return a && b && std::strc
 HostText DocumentPathText(AVDoc doc) {
   const PDDoc pdDoc = host::AVDocGetPDDoc(doc);
   const ASFile file = host::PDDocGetFile(pdDoc);
-  const ASPathName path = host::ASFileAcquirePathName(file);
   const ASFileSys fileSys = host::ASGetDefaultFileSys();
-  return HostText(host::ASFileSysDIPathFromPath(fileSys, path, nullptr));
+  const HostPath path({fileSys, host::ASFileAcquirePathName(file)});
+  return HostText(host::ASFileSysDIPathFromPath(fileSys, path.get().path, nullptr));
 }
 
 ASInt32 CurrentPageNumber(AVPageView view) { return host::PDPageGetNumber(host::AVPageViewGetPage(view)); }

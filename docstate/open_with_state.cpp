@@ -58,9 +58,9 @@ void ApplyStateItem(AVDoc doc, const StateItem& item) {
 bool OpenWithState(std::string_view path, std::optional<std::string_view> state) {
   const ASFileSys fileSys = host::ASGetDefaultFileSys();
   const std::string pathText(path);
-  const ASPathName pathName = host::ASFileSysPathFromDIPath(fileSys, pathText.c_str(), nullptr);
-  if (pathName == nullptr) return false;
-  const AVDoc doc = host::AVDocOpenFromFile(pathName, fileSys, nullptr);
+  const HostPath pathName({fileSys, host::ASFileSysPathFromDIPath(fileSys, pathText.c_str(), nullptr)});
+  if (!pathName) return false;
+  const AVDoc doc = host::AVDocOpenFromFile(pathName.get().path, fileSys, nullptr);
   if (doc == nullptr) return false;
   if (state) {
     // An error while applying leaves the batch to its owner, which ends it.

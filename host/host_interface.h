@@ -127,9 +127,39 @@ using AVAppDidInitializeProc = void(HOSTCALL*)(void* clientData);
 using AVAppCanQuitProc = ASBool(HOSTCALL*)(void);
 using AVExecuteProc = void(HOSTCALL*)(void* clientData);
 using AVDocEnumProc = ASBool(HOSTCALL*)(AVDoc doc, void* clientData);
+// After a document opened (listed in the "Window" menu, in front), error 0;
+// after the host failed to open one, no document and the error code.
+using AVDocDidOpenProc = void(HOSTCALL*)(AVDoc doc, ASErrorCode error, void* clientData);
+// Before a document closes, while it can still be read.
+using AVDocWillCloseProc = void(HOSTCALL*)(AVDoc doc, void* clientData);
+// After a page view changed; `how` holds the kViewChanged bits of what did.
+using AVPageViewDidChangeProc = void(HOSTCALL*)(AVPageView view, ASInt16 how, void* clientData);
+// Called when the host's message loop has nothing else to do, no more often
+// than the period it was registered with.
+using AVIdleProc = void(HOSTCALL*)(void* clientData);
 
 // Notification selectors.
-enum NSelector : ASInt32 { AVAppDidInitializeNSEL = 1 };
+enum NSelector : ASInt32 {
+  AVAppDidInitializeNSEL = 1,
+  AVDocDidOpenNSEL,
+  AVDocWillCloseNSEL,
+  AVPageViewDidChangeNSEL,
+};
+
+// What changed in a page view, as AVPageViewDidChange reports it. Changes
+// made inside a batch (between the page view's begin and end operations)
+// come as one notification when the batch ends.
+enum : ASInt16 {
+  kViewChangedPage = 0x01,
+  kViewChangedZoom = 0x02,  // zoom type or value
+  kViewChangedScroll = 0x04,
+  kViewChangedLayoutMode = 0x08,
+  kViewChangedPageMode = 0x10,
+  kViewChangedSplitter = 0x20,
+};
+
+// An idle procedure's period is counted in ticks of 1/60 s.
+constexpr ASUns32 kTicksPerSecond = 60;
 
 // The page view's rectangle in device space.
 struct AVRect16 {
@@ -166,13 +196,16 @@ struct AVDocViewDef {
      (table, selector, replacement, flags)) \
   OP(HFTEntry, HFTGetReplacedEntry, (HFT table, int selector, HFTEntry replacement), (table, selector, replacement))
 
+// A path object from ASFileSysPathFromDIPath or ASFileAcquirePathName is the
+// caller's: it gives it back with ASFileSysReleasePath.
 #define VELLORA_ACROSUPPORT_OPERATIONS(OP) \
   OP(ASFileSys, ASGetDefaultFileSys, (), ()) \
   OP(char*, ASFileSysDIPathFromPath, (ASFileSys fileSys, ASPathName path, ASPathName relativeTo), \
      (fileSys, path, relativeTo)) \
   OP(ASPathName, ASFileSysPathFromDIPath, (ASFileSys fileSys, const char* diPath, ASPathName relativeTo), \
      (fileSys, diPath, relativeTo)) \
-  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file))
+  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file)) \
+  OP(void, ASFileSysReleasePath, (ASFileSys fileSys, ASPathName path), (fileSys, path))
 
 #define VELLORA_PDMODEL_OPERATIONS(OP) \
   OP(ASInt32, PDDocGetNumPages, (PDDoc doc), (doc)) \
@@ -184,6 +217,9 @@ struct AVDocViewDef {
      (nsel, owner, proc, clientData)) \
   OP(void, AVAppUnregisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
      (nsel, owner, proc, clientData)) \
+  OP(void, AVAppRegisterIdleProc, (ASCallback proc, void* clientData, ASUns32 periodTicks), \
+     (proc, clientData, periodTicks)) \
+  OP(void, AVAppUnregisterIdleProc, (ASCallback proc, void* clientData), (proc, clientData)) \
   OP(ASBool, AVAppCanQuit, (), ()) \
   OP(void, AVAppEnumDocs, (ASCallback enumProc, void* clientData), (enumProc, clientData)) \
   OP(AVDoc, AVAppGetActiveDoc, (), ()) \

@@ -61,19 +61,39 @@ struct NullIsNone {
 
 // A host release that refuses is dropped: a destructor cannot answer it, and
 // the error that is usually on its way at such a moment matters more.
+template <typename Release>
+void ReleaseToHost(const Release& release) noexcept {
+  try {
+    release();
+  } catch (const HostError&) {
+  }
+}
+
 template <typename H, void (*Release)(H)>
 struct HostReleaseTraits : NullIsNone<H> {
   static void Close(H handle) noexcept {
-    try {
-      Release(handle);
-    } catch (const HostError&) {
-    }
+    ReleaseToHost([handle] { Release(handle); });
   }
 };
 
 // Text the host allocated for the plug-in (path text), given back with ASfree.
 inline void FreeHostText(char* text) { host::ASfree(text); }
 using HostText = Scoped<HostReleaseTraits<char*, FreeHostText>>;
+
+// A path object the host made for the plug-in (ASFileSysPathFromDIPath,
+// ASFileAcquirePathName), given back to its file system.
+struct HostPathTraits {
+  struct Handle {
+    ASFileSys fileSys = nullptr;
+    ASPathName path = nullptr;
+  };
+  static Handle None() { return {}; }
+  static bool IsValid(const Handle& handle) { return handle.path != nullptr; }
+  static void Close(const Handle& handle) noexcept {
+    ReleaseToHost([&handle] { host::ASFileSysReleasePath(handle.fileSys, handle.path); });
+  }
+};
+using HostPath = Scoped<HostPathTraits>;
 
 // A callback made for one task (an enumeration) and destroyed after it.
 using HostCallback = Scoped<HostReleaseTraits<ASCallback, host::ASCallbackDestroy>>;

@@ -1,5 +1,5 @@
-// AcroView, the application: notifications, the quit question, the list of
-// documents and the tool bar.
+// AcroView, the application: notifications, idle procedures, the quit
+// question, the list of documents and the tool bar.
 #include "standin/entry_checks.h"
 #include "standin/operation_entries.h"
 
@@ -11,7 +11,8 @@ void HOSTCALL AVAppRegisterNotificationEntry(NSelector nsel, ASExtension owner, 
       "AVAppRegisterNotification",
       [=] {
         StandinHost& host = CurrentHost();
-        if (nsel != AVAppDidInitializeNSEL || owner != host.ExtensionId()) Fail(kErrBadParameter);
+        if (nsel < AVAppDidInitializeNSEL || nsel > AVPageViewDidChangeNSEL || owner != host.ExtensionId())
+          Fail(kErrBadParameter);
         host.Listeners().Register({nsel, owner, Required(proc), clientData});
       },
       nsel, owner, proc, clientData);
@@ -24,6 +25,21 @@ void HOSTCALL AVAppUnregisterNotificationEntry(NSelector nsel, ASExtension owner
         if (!CurrentHost().Listeners().Unregister({nsel, owner, proc, clientData})) Fail(kErrBadParameter);
       },
       nsel, owner, proc, clientData);
+}
+
+void HOSTCALL AVAppRegisterIdleProcEntry(ASCallback proc, void* clientData, ASUns32 periodTicks) {
+  RunOperation<void>(
+      "AVAppRegisterIdleProc", [=] { CurrentHost().Idle().Register(Required(proc), clientData, periodTicks); }, proc,
+      clientData, periodTicks);
+}
+
+void HOSTCALL AVAppUnregisterIdleProcEntry(ASCallback proc, void* clientData) {
+  RunOperation<void>(
+      "AVAppUnregisterIdleProc",
+      [=] {
+        if (!CurrentHost().Idle().Unregister(proc, clientData)) Fail(kErrBadParameter);
+      },
+      proc, clientData);
 }
 
 ASBool HOSTCALL AVAppCanQuitEntry() {

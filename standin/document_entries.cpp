@@ -1,4 +1,7 @@
-// AcroView, documents and their page views.
+// AcroView, documents and their page views. Each change of a view is told
+// to the listeners of AVPageViewDidChange.
+#include <utility>
+
 #include "standin/entry_checks.h"
 #include "standin/operation_entries.h"
 #include "standin/view_definition.h"
@@ -44,7 +47,12 @@ ASInt16 HOSTCALL AVDocGetViewModeEntry(AVDoc doc) {
 
 void HOSTCALL AVDocSetViewModeEntry(AVDoc doc, ASInt16 mode) {
   RunOperation<void>(
-      "AVDocSetViewMode", [=] { DocumentOf(doc).pageMode = mode; }, doc, mode);
+      "AVDocSetViewMode",
+      [=] {
+        Document& document = DocumentOf(doc);
+        CurrentHost().ChangeView(document, [&] { document.pageMode = mode; });
+      },
+      doc, mode);
 }
 
 ASInt16 HOSTCALL AVDocGetSplitterPositionEntry(AVDoc doc) {
@@ -54,7 +62,12 @@ ASInt16 HOSTCALL AVDocGetSplitterPositionEntry(AVDoc doc) {
 
 void HOSTCALL AVDocSetSplitterPositionEntry(AVDoc doc, ASInt16 position) {
   RunOperation<void>(
-      "AVDocSetSplitterPosition", [=] { DocumentOf(doc).splitter = position; }, doc, position);
+      "AVDocSetSplitterPosition",
+      [=] {
+        Document& document = DocumentOf(doc);
+        CurrentHost().ChangeView(document, [&] { document.splitter = position; });
+      },
+      doc, position);
 }
 
 ASInt16 HOSTCALL AVPageViewGetLayoutModeEntry(AVPageView view) {
@@ -64,7 +77,12 @@ ASInt16 HOSTCALL AVPageViewGetLayoutModeEntry(AVPageView view) {
 
 void HOSTCALL AVPageViewSetLayoutModeEntry(AVPageView view, ASInt16 mode) {
   RunOperation<void>(
-      "AVPageViewSetLayoutMode", [=] { ViewOf(view).layoutMode = mode; }, view, mode);
+      "AVPageViewSetLayoutMode",
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        CurrentHost().ChangeView(*record.document, [&] { record.layoutMode = mode; });
+      },
+      view, mode);
 }
 
 PDPage HOSTCALL AVPageViewGetPageEntry(AVPageView view) {
@@ -83,7 +101,7 @@ void HOSTCALL AVPageViewGoToEntry(AVPageView view, ASInt32 page) {
       [=] {
         PageViewRecord& record = ViewOf(view);
         if (page < 0 || page >= record.document->pageCount) Fail(kErrBadParameter);
-        record.page = page;
+        CurrentHost().ChangeView(*record.document, [&] { record.page = page; });
       },
       view, page);
 }
@@ -103,8 +121,10 @@ void HOSTCALL AVPageViewZoomToEntry(AVPageView view, ASInt32 zoomType, ASFixed z
       "AVPageViewZoomTo",
       [=] {
         PageViewRecord& record = ViewOf(view);
-        record.zoomType = zoomType;
-        record.zoom = zoom;
+        CurrentHost().ChangeView(*record.document, [&] {
+          record.zoomType = zoomType;
+          record.zoom = zoom;
+        });
       },
       view, zoomType, zoom);
 }
@@ -117,7 +137,10 @@ void HOSTCALL AVPageViewGetApertureEntry(AVPageView view, AVRect16* rect) {
 void HOSTCALL AVPageViewScrollToEntry(AVPageView view, ASInt16 x, ASInt16 y) {
   RunOperation<void>(
       "AVPageViewScrollTo",
-      [=] { ScrollViewTo(ViewOf(view), x, y); },
+      [=] {
+        PageViewRecord& record = ViewOf(view);
+        CurrentHost().ChangeView(*record.document, [&] { ScrollViewTo(record, x, y); });
+      },
       view, x, y);
 }
 
@@ -135,7 +158,10 @@ void HOSTCALL AVPageViewEndOperationEntry(AVPageView view) {
           CurrentHost().Violation("AVPageViewEndOperation without a begin (" + record.document->path + ")");
           Fail(kErrBadParameter);
         }
-        if (--record.batchDepth == 0) ++record.batches;
+        if (--record.batchDepth == 0) {
+          ++record.batches;
+          CurrentHost().ViewChanged(*record.document, std::exchange(record.changesInBatch, 0));
+        }
       },
       view);
 }

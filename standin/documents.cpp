@@ -6,6 +6,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "standin/pdf_page_count.h"
 
@@ -22,6 +23,26 @@ void ScrollViewTo(PageViewRecord& view, int x, int y) {
   const int width = view.rect.right - view.rect.left;
   const int height = view.rect.bottom - view.rect.top;
   view.rect = {clamp(x), clamp(y), clamp(x + width), clamp(y + height)};
+}
+
+ViewSettings SettingsOf(const Document& document) {
+  const PageViewRecord& view = document.view;
+  return {view.page,     view.zoomType,   view.zoom,         view.rect.left,
+          view.rect.top, view.layoutMode, document.pageMode, document.splitter};
+}
+
+ASInt16 ViewChanges(const ViewSettings& before, const ViewSettings& after) {
+  const std::pair<bool, ASInt16> parts[] = {
+      {before.page != after.page, kViewChangedPage},
+      {before.zoomType != after.zoomType || before.zoom != after.zoom, kViewChangedZoom},
+      {before.left != after.left || before.top != after.top, kViewChangedScroll},
+      {before.layoutMode != after.layoutMode, kViewChangedLayoutMode},
+      {before.pageMode != after.pageMode, kViewChangedPageMode},
+      {before.splitter != after.splitter, kViewChangedSplitter}};
+  ASInt16 how = 0;
+  for (const auto& [changed, bit] : parts)
+    if (changed) how |= bit;
+  return how;
 }
 
 std::string FileName(const std::string& path) {
@@ -68,13 +89,11 @@ Document* Documents::Open(const std::string& path, bool& opened, std::string& pr
   return front_;
 }
 
-bool Documents::Close(Document* document, bool noSave) {
-  if (!noSave && document->keptOpenByUser) return false;
+void Documents::Close(Document* document) {
   const auto it = std::find_if(open_.begin(), open_.end(), [&](const auto& d) { return d.get() == document; });
-  if (it == open_.end()) return false;
+  if (it == open_.end()) return;
   open_.erase(it);
   if (front_ == document) front_ = open_.empty() ? nullptr : open_.back().get();
-  return true;
 }
 
 std::vector<Document*> Documents::InOrder() const {

@@ -22,6 +22,7 @@ struct PageViewRecord {
   AVRect16 rect{0, 0, 612, 792};
   int batchDepth = 0;  // begin operations not ended yet
   int batches = 0;     // outermost batches completed
+  ASInt16 changesInBatch = 0;  // kViewChanged bits, told when the batch ends
 };
 
 struct PageRecord {
@@ -49,6 +50,7 @@ struct Document {
   std::map<ASInt32, std::unique_ptr<PageRecord>> pages;
   bool keptOpenByUser = false;  // answers "keep open" when asked about unsaved changes
   bool untitled = false;        // a new document never saved: the host has no path text for it
+  bool closing = false;         // its listeners are being told that it will close
 
   PageRecord* Page(ASInt32 number);
 };
@@ -60,10 +62,9 @@ class Documents {
   // front. None for a missing file or one whose page count cannot be read;
   // `problem` then says why, for the user.
   Document* Open(const std::string& path, bool& opened, std::string& problem);
-  // Closes `document`; false when the user keeps it open (asked about unsaved
-  // changes, which only happens when `noSave` is false). Closing the front
-  // document puts the last one in the order in front.
-  bool Close(Document* document, bool noSave);
+  // Closes `document`. Closing the front document puts the last one in the
+  // order in front.
+  void Close(Document* document);
   void BringToFront(Document* document) { front_ = document; }
   Document* Front() const { return front_; }
   std::vector<Document*> InOrder() const;
@@ -79,6 +80,22 @@ class Documents {
   std::vector<std::unique_ptr<Document>> open_;
   Document* front_ = nullptr;
 };
+
+// A document's view as the user sets it (or as the host shows it).
+struct ViewSettings {
+  ASInt32 page = 0;
+  ASInt32 zoomType = 0;
+  ASFixed zoom = 0x10000;
+  ASInt16 left = 0;
+  ASInt16 top = 0;
+  ASInt16 layoutMode = 1;
+  ASInt16 pageMode = 1;
+  ASInt16 splitter = 0;
+  bool operator==(const ViewSettings&) const = default;
+};
+ViewSettings SettingsOf(const Document& document);
+// The kViewChanged bits of what differs between two views.
+ASInt16 ViewChanges(const ViewSettings& before, const ViewSettings& after);
 
 // Moves the view's rectangle so that its top-left corner is at (x, y),
 // keeping its size.

@@ -28,13 +28,15 @@ bool HostStory::Close(AVDoc doc) { return host_.CloseDocument(&DocumentOf(doc), 
 void HostStory::SetView(AVDoc doc, const ViewSettings& view) {
   Document& document = DocumentOf(doc);
   PageViewRecord& record = document.view;
-  record.page = std::clamp(view.page, 0, std::max(0, document.pageCount - 1));
-  record.zoomType = view.zoomType;
-  record.zoom = view.zoom;
-  ScrollViewTo(record, view.left, view.top);
-  record.layoutMode = view.layoutMode;
-  document.pageMode = view.pageMode;
-  document.splitter = view.splitter;
+  host_.ChangeView(document, [&] {
+    record.page = std::clamp(view.page, 0, std::max(0, document.pageCount - 1));
+    record.zoomType = view.zoomType;
+    record.zoom = view.zoom;
+    ScrollViewTo(record, view.left, view.top);
+    record.layoutMode = view.layoutMode;
+    document.pageMode = view.pageMode;
+    document.splitter = view.splitter;
+  });
 }
 
 void HostStory::BringToFront(AVDoc doc) {
@@ -59,8 +61,7 @@ DocumentState HostStory::State(AVDoc doc) {
   state.diPath = DIPathFromWindowsPath(document.path);
   state.pageCount = document.pageCount;
   const PageViewRecord& view = document.view;
-  state.view = {view.page,     view.zoomType,   view.zoom,         view.rect.left,
-                view.rect.top, view.layoutMode, document.pageMode, document.splitter};
+  state.view = SettingsOf(document);
   state.rect = view.rect;
   state.front = host_.Docs().Front() == &document;
   const std::vector<AVDoc> order = OpenDocuments();

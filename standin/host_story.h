@@ -1,7 +1,7 @@
 // The stand-in host as a test tells a user's story: start the reader with
 // the plug-in, open files, change a document's view, click a tool button,
-// ask to quit, unload. Everything the host keeps stays reachable through
-// Host() for the checks.
+// pause, ask to quit, quit, unload. Everything the host keeps stays
+// reachable through Host() for the checks.
 #pragma once
 
 #include <string>
@@ -10,19 +10,6 @@
 #include "standin/standin_host.h"
 
 namespace standin {
-
-// A document's view as the user sets it (or as the host shows it).
-struct ViewSettings {
-  ASInt32 page = 0;
-  ASInt32 zoomType = 0;
-  ASFixed zoom = 0x10000;
-  ASInt16 left = 0;
-  ASInt16 top = 0;
-  ASInt16 layoutMode = 1;
-  ASInt16 pageMode = 1;
-  ASInt16 splitter = 0;
-  bool operator==(const ViewSettings&) const = default;
-};
 
 struct DocumentState {
   std::string path;    // Windows path
@@ -49,6 +36,8 @@ class HostStory {
   // The user closes a document; false when they keep it open.
   bool Close(AVDoc doc);
   void SetView(AVDoc doc, const ViewSettings& view);
+  // A command of the reader's View menu (standin/reader_commands.h).
+  void ViewCommand(AVDoc doc, int command) { host_.ViewCommand(DocumentOf(doc), command); }
   // Through the document's item of the "Window" menu, as the user does.
   void BringToFront(AVDoc doc);
   AVDoc ActiveDocument();
@@ -65,10 +54,19 @@ class HostStory {
   void ClearFront() { host_.Docs().BringToFront(nullptr); }
   bool ClickToolButton(const std::string& name) { return host_.ClickToolButton(name); }
   bool AskToQuit() { return host_.AskToQuit(); }
+  // Asks, closes every document, unloads (StandinHost::Quit).
+  bool Quit() { return host_.Quit(); }
+  // The host's loop has nothing else to do: the idle procedures due now are
+  // called; how many.
+  int RunIdleProcs() { return host_.RunDueIdleProcs(); }
+  // The user does nothing for `milliseconds`: the host's loop dispatches
+  // messages and calls idle procedures when due, sleeping in between.
+  void IdleFor(DWORD milliseconds) { host_.IdleFor(milliseconds); }
   void SetHostCanQuit(bool canQuit) { host_.SetHostCanQuit(canQuit); }
 
   // Accounting and checks.
   std::size_t OutstandingHostMemory() const;
+  std::size_t OutstandingPaths() { return host_.Paths().Outstanding(); }
   int OutstandingMenus() { return host_.Menus().OutstandingMenus(); }
   int OutstandingMenuItems() { return host_.Menus().OutstandingItems(); }
   std::size_t FrameDepth() { return host_.Frames().Depth(); }

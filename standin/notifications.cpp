@@ -1,16 +1,18 @@
 #include "standin/notifications.h"
 
+#include <algorithm>
+
 namespace standin {
 
 bool Notifications::Unregister(const NotificationListener& listener) {
-  for (auto it = listeners_.begin(); it != listeners_.end(); ++it) {
-    if (it->nsel == listener.nsel && it->owner == listener.owner && it->proc == listener.proc &&
-        it->clientData == listener.clientData) {
-      listeners_.erase(it);
-      return true;
-    }
-  }
-  return false;
+  const auto it = std::find(listeners_.begin(), listeners_.end(), listener);
+  if (it == listeners_.end()) return false;
+  listeners_.erase(it);
+  return true;
+}
+
+bool Notifications::Registered(const NotificationListener& listener) const {
+  return std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end();
 }
 
 std::vector<NotificationListener> Notifications::ListenersOf(NSelector nsel) const {

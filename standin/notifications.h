@@ -1,4 +1,5 @@
-// Notifications plug-ins listen to (AVAppDidInitialize).
+// Notifications plug-ins listen to: AVAppDidInitialize, AVDocDidOpen,
+// AVDocWillClose, AVPageViewDidChange.
 #pragma once
 
 #include <vector>
@@ -12,6 +13,7 @@ struct NotificationListener {
   ASExtension owner;
   ASCallback proc;
   void* clientData;
+  bool operator==(const NotificationListener&) const = default;
 };
 
 class Notifications {
@@ -19,7 +21,10 @@ class Notifications {
   void Register(const NotificationListener& listener) { listeners_.push_back(listener); }
   // False when no such registration exists.
   bool Unregister(const NotificationListener& listener);
+  bool Registered(const NotificationListener& listener) const;
   std::vector<NotificationListener> ListenersOf(NSelector nsel) const;
+  std::size_t Count() const { return listeners_.size(); }
+  void Clear() { listeners_.clear(); }
 
  private:
   std::vector<NotificationListener> listeners_;

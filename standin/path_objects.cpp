@@ -3,14 +3,13 @@
 namespace standin {
 
 ASPathName PathObjects::Make(const std::string& windowsPath, bool hasText) {
-  paths_.push_back(std::make_unique<PathRecord>(PathRecord{windowsPath, hasText}));
-  return reinterpret_cast<ASPathName>(paths_.back().get());
+  paths_.emplace(++lastHandle_, PathRecord{windowsPath, hasText});
+  return reinterpret_cast<ASPathName>(lastHandle_);
 }
 
 const PathRecord* PathObjects::Find(ASPathName path) const {
-  for (const auto& record : paths_)
-    if (reinterpret_cast<ASPathName>(record.get()) == path) return record.get();
-  return nullptr;
+  const auto it = paths_.find(reinterpret_cast<std::uintptr_t>(path));
+  return it == paths_.end() ? nullptr : &it->second;
 }
 
 }  // namespace standin

@@ -1,10 +1,12 @@
-// Path objects (ASPathName) and the default file system. Path objects live
-// as long as the host: the interface has no operation that gives one back.
+// Path objects (ASPathName) and the default file system. A path object is
+// its maker's until given back with ASFileSysReleasePath; the host counts
+// those not given back so tests can find leaks. Handles are never reused, so
+// a second release of one is always recognised.
 #pragma once
 
-#include <memory>
+#include <cstdint>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "host/host_interface.h"
 
@@ -18,11 +20,16 @@ struct PathRecord {
 class PathObjects {
  public:
   ASPathName Make(const std::string& windowsPath, bool hasText = true);
+  // None for a path that was never made or was released.
   const PathRecord* Find(ASPathName path) const;
+  // False for a path that was never made or was released already.
+  bool Release(ASPathName path) { return paths_.erase(reinterpret_cast<std::uintptr_t>(path)) == 1; }
+  std::size_t Outstanding() const { return paths_.size(); }
   ASFileSys DefaultFileSys() { return reinterpret_cast<ASFileSys>(&fileSys_); }
 
  private:
-  std::vector<std::unique_ptr<PathRecord>> paths_;
+  std::map<std::uintptr_t, PathRecord> paths_;
+  std::uintptr_t lastHandle_ = 0;
   int fileSys_ = 0;  // its address is the default file system
 };
 

@@ -8,7 +8,7 @@ namespace standin {
 enum ReaderCommand : int {
   kCommandOpen = 100,  // File > Open...: the Open dialog
   kCommandCloseDocument,
-  kCommandQuit,  // File > Quit: asks the plug-in's AVAppCanQuit, then ends
+  kCommandQuit,  // File > Quit: asks the plug-in's AVAppCanQuit, closes the documents, ends
 
   // View: changes to the document in front.
   kCommandNextPage = 200,

@@ -11,7 +11,6 @@
 #include "standin/document_window.h"
 #include "standin/reader_commands.h"
 #include "standin/screenshot.h"
-#include "standin/view_commands.h"
 
 namespace standin {
 namespace {
@@ -149,7 +148,7 @@ int ReaderWindow::Run() {
   SetTimer(frame_, kStartUpTimer, kStartUpSettleMs, nullptr);
 
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (host_.NextMessage(message)) {
     if (TranslateMDISysAccel(mdiClient_.get(), &message)) continue;
     if (TranslateAcceleratorA(frame_, keys_.get(), &message)) continue;
     TranslateMessage(&message);
@@ -262,7 +261,7 @@ void ReaderWindow::Command(int command) {
   } else if (command == kCommandQuit) {
     Quit();
   } else if (command >= kCommandNextPage && command <= kCommandLastViewCommand) {
-    if (front != nullptr) ApplyViewCommand(*front, command);
+    if (front != nullptr) host_.ViewCommand(*front, command);
   } else if (command >= kCommandWindowItem && command < kCommandToolButton) {
     // The host's "Window" menu item at that place, as the plug-in executes it.
     const auto& items = host_.Menus().WindowMenu()->items;
@@ -369,14 +368,13 @@ void ReaderWindow::Quit() {
   if (quitting_) return;
   quitting_ = true;
   Status("Quitting...");
-  const bool mayQuit = host_.AskToQuit();
+  const bool quit = host_.Quit();
   quitting_ = false;
-  if (!mayQuit) {
+  Sync();
+  if (!quit) {
     Status("The reader was asked not to quit.");
     return;
   }
-  host_.Unload();
-  Sync();
   PostQuitMessage(0);
 }
 

@@ -35,8 +35,9 @@ class ReaderWindow final : public HostObserver {
 
   // Shows the window, loads the plug-in (whose start-up restore reopens the
   // documents of the last quit), opens the given files, and runs until the
-  // user quits and the plug-in lets the reader go. 0 when the plug-in loaded
-  // and the host saw no misuse.
+  // user quits and the plug-in lets the reader go; while no message waits,
+  // the plug-in's idle procedures are called when due. 0 when the plug-in
+  // loaded and the host saw no misuse.
   int Run();
 
   void HostChanged() override;

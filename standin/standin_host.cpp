@@ -1,7 +1,10 @@
 #include "standin/standin_host.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+#include "standin/view_commands.h"
 
 namespace standin {
 namespace {
@@ -65,6 +68,7 @@ void StandinHost::CheckAnswer(const char* what, std::size_t depthBefore, bool ex
       if (document->view.batchDepth != 0) {
         Violation(std::string("page view batch left open after ") + what + " (" + document->path + ")");
         document->view.batchDepth = 0;
+        document->view.changesInBatch = 0;
       }
     }
   }
@@ -178,11 +182,18 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   }
 }
 
-void StandinHost::AnnounceStarted() {
-  for (const NotificationListener& listener : notifications_.ListenersOf(AVAppDidInitializeNSEL))
-    CallPlugIn("AVAppDidInitialize", {FormatPointer(listener.clientData)},
-               reinterpret_cast<AVAppDidInitializeProc>(listener.proc), listener.clientData);
+template <typename... A>
+void StandinHost::Notify(NSelector nsel, const char* name, std::vector<std::string> args, A... values) {
+  args.emplace_back();
+  for (const NotificationListener& listener : notifications_.ListenersOf(nsel)) {
+    if (!notifications_.Registered(listener)) continue;  // unregistered by an earlier listener
+    args.back() = FormatPointer(listener.clientData);
+    CallPlugIn(name, args, reinterpret_cast<void(HOSTCALL*)(A..., void*)>(listener.proc), values...,
+               listener.clientData);
+  }
 }
+
+void StandinHost::AnnounceStarted() { Notify(AVAppDidInitializeNSEL, "AVAppDidInitialize", {}); }
 
 Document* StandinHost::OpenDocument(const std::string& path) {
   std::string problem;
@@ -194,20 +205,92 @@ Document* StandinHost::OpenDocument(const std::string& path) {
 Document* StandinHost::OpenDocument(const std::string& path, std::string& problem) {
   bool opened = false;
   Document* document = documents_.Open(path, opened, problem);
-  if (opened) menuBar_.AddDocument(document, FileName(path));
+  if (opened) {
+    menuBar_.AddDocument(document, FileName(path));
+    Notify(AVDocDidOpenNSEL, "AVDocDidOpen", {FormatPointer(document), HexText(0)}, reinterpret_cast<AVDoc>(document),
+           ASErrorCode{0});
+  } else if (document == nullptr) {
+    Notify(AVDocDidOpenNSEL, "AVDocDidOpen", {"null", HexText(kErrFileOpen)}, AVDoc{}, kErrFileOpen);
+  }
   return document;
 }
 
 bool StandinHost::CloseDocument(Document* document, bool noSave) {
-  if (!documents_.Close(document, noSave)) return false;
+  if (document->closing || (!noSave && document->keptOpenByUser)) return false;
+  document->closing = true;
+  Notify(AVDocWillCloseNSEL, "AVDocWillClose", {FormatPointer(document)}, reinterpret_cast<AVDoc>(document));
+  documents_.Close(document);
   menuBar_.RemoveDocument(document);
+  Changed();  // no window may show a document that is gone
   return true;
+}
+
+void StandinHost::ViewChanged(Document& document, ASInt16 how) {
+  PageViewRecord& view = document.view;
+  if (view.batchDepth > 0) {
+    view.changesInBatch |= how;
+  } else if (how != 0) {
+    Notify(AVPageViewDidChangeNSEL, "AVPageViewDidChange", {FormatPointer(&view), HexText(how)},
+           reinterpret_cast<AVPageView>(&view), how);
+  }
+}
+
+void StandinHost::ViewCommand(Document& document, int command) {
+  ChangeView(document, [&] { ApplyViewCommand(document, command); });
 }
 
 bool StandinHost::AskToQuit() {
   const auto entry = reinterpret_cast<AVAppCanQuitProc>(tables_.Find(kAcroViewHFTName)->entries[AVAppCanQuitSEL]);
   const auto answer = CallPlugIn("QuitRequest", {}, entry);
   return !answer.raised && answer.value != kHostFalse;
+}
+
+bool StandinHost::Quit() {
+  if (!AskToQuit()) return false;
+  for (Document* document : documents_.InOrder()) {
+    if (documents_.Find(reinterpret_cast<AVDoc>(document)) != nullptr && !CloseDocument(document, false)) return false;
+  }
+  Unload();
+  return true;
+}
+
+int StandinHost::RunDueIdleProcs() {
+  if (frames_.Depth() != 0) return 0;
+  int called = 0;
+  for (const IdleProc& idle : idleProcs_.TakeDue()) {
+    if (!idleProcs_.Registered(idle.id)) continue;  // unregistered by an earlier one
+    CallPlugIn("IdleProc", {FormatPointer(idle.clientData)}, reinterpret_cast<AVIdleProc>(idle.proc), idle.clientData);
+    ++called;
+  }
+  return called;
+}
+
+void StandinHost::WaitIdle(DWORD limit) {
+  RunDueIdleProcs();
+  ++sleeps_;
+  MsgWaitForMultipleObjectsEx(0, nullptr, std::min(limit, idleProcs_.MillisecondsToNext()), QS_ALLINPUT,
+                              MWMO_INPUTAVAILABLE);
+}
+
+bool StandinHost::NextMessage(MSG& message) {
+  while (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) WaitIdle(INFINITE);
+  return message.message != WM_QUIT;
+}
+
+void StandinHost::IdleFor(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      WaitIdle(static_cast<DWORD>(end - now));
+    } else if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    } else {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
 }
 
 bool StandinHost::ClickToolButton(const std::string& name) {
@@ -222,6 +305,13 @@ void StandinHost::Unload() {
   if (module_ == nullptr) return;
   if (const auto unload = reinterpret_cast<PIPlugInCallbackType>(handshake_.unloadCallback))
     CallPlugIn("PlugInUnload", {}, unload);
+  // Nothing may call into a library that is gone.
+  if (notifications_.Count() + idleProcs_.Count() != 0) {
+    Violation(std::to_string(notifications_.Count()) + " notification(s) and " + std::to_string(idleProcs_.Count()) +
+              " idle procedure(s) still registered at unload");
+    notifications_.Clear();
+    idleProcs_.Clear();
+  }
   if (!linked_) FreeLibrary(module_);
   module_ = nullptr;
   handshake_ = {};

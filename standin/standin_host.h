@@ -1,6 +1,7 @@
 // The stand-in host: loads the real plug-in DLL and plays the PDF reader
 // around it. It owns every piece of host state (tables, atoms, callbacks,
-// exception frames, documents, menus, tool bar, notifications) and the test
+// exception frames, documents, menus, tool bar, notifications, idle
+// procedures) and the test
 // instruments (fault injection, operation log, checks that a test must see).
 //
 // One stand-in host exists at a time: the table entries reach it through
@@ -22,6 +23,7 @@
 #include "standin/fault_injection.h"
 #include "standin/host_memory.h"
 #include "standin/host_tables.h"
+#include "standin/idle_procs.h"
 #include "standin/main_window.h"
 #include "standin/menu_bar.h"
 #include "standin/notifications.h"
@@ -112,21 +114,58 @@ class StandinHost {
   //
   // The document of the file (a Windows path), opened or already open, now in
   // front; none for a missing file or one whose page count cannot be read,
-  // and `problem` says why.
+  // and `problem` says why. A new document is listed in the "Window" menu,
+  // then AVDocDidOpen is sent (error 0); a refused file gets AVDocDidOpen
+  // with no document and kErrFileOpen; an open one already open gets none.
   Document* OpenDocument(const std::string& path, std::string& problem);
   // The same on a plug-in's behalf: a refusal goes to the observer.
   Document* OpenDocument(const std::string& path);
   // False when the user keeps the document open (see Document::keptOpenByUser).
+  // Otherwise AVDocWillClose is sent while the document is still open, then
+  // it closes.
   bool CloseDocument(Document* document, bool noSave);
+  // Runs `change` on the document's view, then tells the listeners of
+  // AVPageViewDidChange what changed, if anything (see ViewChanged).
+  template <typename Change>
+  void ChangeView(Document& document, const Change& change) {
+    const ViewSettings before = SettingsOf(document);
+    change();
+    ViewChanged(document, ViewChanges(before, SettingsOf(document)));
+  }
+  // Sends AVPageViewDidChange with the kViewChanged bits `how` (none for 0);
+  // inside a batch of the page view, once, when the batch ends.
+  void ViewChanged(Document& document, ASInt16 how);
+  // The user's view command (reader_commands.h) on the document.
+  void ViewCommand(Document& document, int command);
   // Asks whether the host may quit: calls the AcroView table's AVAppCanQuit
   // entry, which a plug-in may have replaced. A raise counts as "no".
   bool AskToQuit();
+  // The user quits: the host asks, then closes every document in order, then
+  // unloads the plug-in. False when the host was told not to quit or a
+  // document was kept open; what closed stays closed.
+  bool Quit();
   // Clicks the tool bar button `name`; false when there is no such button or
   // it has no execute procedure.
   bool ClickToolButton(const std::string& name);
   // The host's own answer to AVAppCanQuit.
   void SetHostCanQuit(bool canQuit) { hostCanQuit_ = canQuit; }
   bool HostCanQuit() const { return hostCanQuit_; }
+
+  // The host's message loop. Idle procedures are only called from the
+  // host's own loop, never while a call into the plug-in is running.
+  //
+  // Calls every idle procedure that is due; how many were called.
+  int RunDueIdleProcs();
+  // The next message of the thread's queue; while there is none, calls the
+  // due idle procedures and sleeps until a message comes or the next one is
+  // due. False for WM_QUIT.
+  bool NextMessage(MSG& message);
+  // The user does nothing for `milliseconds`: messages are dispatched and
+  // idle procedures called when due, sleeping in between. A WM_QUIT ends it
+  // early and is posted again.
+  void IdleFor(DWORD milliseconds);
+  // How many times the loop has gone to sleep.
+  std::size_t Sleeps() const { return sleeps_; }
 
   // The one observer, or none; told of changes made by a plug-in.
   void SetObserver(HostObserver* observer) { observer_ = observer; }
@@ -139,6 +178,7 @@ class StandinHost {
   MenuBar& Menus() { return menuBar_; }
   ToolBar& Tools() { return toolBar_; }
   Notifications& Listeners() { return notifications_; }
+  IdleProcs& Idle() { return idleProcs_; }
   PathObjects& Paths() { return paths_; }
   OperationLog& Log() { return log_; }
   FaultInjection& Faults() { return faults_; }
@@ -158,7 +198,8 @@ class StandinHost {
   const std::vector<TableRequest>& TableRequests() const { return tableRequests_; }
   const std::optional<FailedCall>& LastFailedCall() const { return lastFailedCall_; }
   // Misuse a test must fail on: unbalanced frames or batches, releases of
-  // what was not acquired, exceptions crossing into the host.
+  // what was not acquired, exceptions crossing into the host, notifications
+  // or idle procedures still registered at unload.
   void Violation(const std::string& text);
   const std::vector<std::string>& Violations() const { return violations_; }
 
@@ -166,6 +207,12 @@ class StandinHost {
   void Converse(PlugInMainProcType main, const StartOptions& options, LoadReport& report);
   void CheckAnswer(const char* what, std::size_t depthBefore, bool exceptionCrossed, bool frameOnTop, bool raised,
                    ASErrorCode code);
+  // Calls every listener of `nsel` with `values` and its client data.
+  template <typename... A>
+  void Notify(NSelector nsel, const char* name, std::vector<std::string> args, A... values);
+  // Idle procedures due now are called; then sleeps until a message comes,
+  // the next one is due or `limit` milliseconds have passed.
+  void WaitIdle(DWORD limit);
 
   OperationLog log_;
   FaultInjection faults_;
@@ -179,9 +226,11 @@ class StandinHost {
   MenuBar menuBar_;
   ToolBar toolBar_;
   Notifications notifications_;
+  IdleProcs idleProcs_;
   PathObjects paths_;
   HostObserver* observer_ = nullptr;
   bool hostCanQuit_ = true;
+  std::size_t sleeps_ = 0;
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;
   bool linked_ = false;

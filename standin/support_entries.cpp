@@ -46,6 +46,20 @@ ASPathName HOSTCALL ASFileAcquirePathNameEntry(ASFile file) {
       file);
 }
 
+void HOSTCALL ASFileSysReleasePathEntry(ASFileSys fileSys, ASPathName path) {
+  RunOperation<void>(
+      "ASFileSysReleasePath",
+      [=] {
+        CheckFileSys(fileSys);
+        StandinHost& host = CurrentHost();
+        if (!host.Paths().Release(path)) {
+          host.Violation("ASFileSysReleasePath of a path object not made or already released");
+          Fail(kErrBadParameter);
+        }
+      },
+      fileSys, path);
+}
+
 ASInt32 HOSTCALL PDDocGetNumPagesEntry(PDDoc doc) {
   return RunOperation<ASInt32>(
       "PDDocGetNumPages", [=] { return DocumentOfModel(doc).pageCount; }, doc);

@@ -62,7 +62,8 @@ void CloseAllDocuments() {
 
 bool OpenProjectEntry(HWND page, std::string_view hostPath, std::string_view state) {
   const std::string path(hostPath);
-  if (host::ASFileSysPathFromDIPath(host::ASGetDefaultFileSys(), path.c_str(), nullptr) == nullptr) {
+  const ASFileSys fileSys = host::ASGetDefaultFileSys();
+  if (!HostPath({fileSys, host::ASFileSysPathFromDIPath(fileSys, path.c_str(), nullptr)})) {
     ShowWarning(page, "Wrong path or file name, cannot open", MB_ICONHAND);
     return false;
   }

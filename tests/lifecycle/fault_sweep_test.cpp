@@ -27,7 +27,8 @@ constexpr int kCallsSwept = 3;
 // goes on.
 bool IsRelease(const std::string& operation) {
   return operation == "ASfree" || operation == "ASCallbackDestroy" || operation == "AVMenuRelease" ||
-         operation == "AVMenuItemRelease" || operation == "AVPageViewEndOperation";
+         operation == "AVMenuItemRelease" || operation == "AVPageViewEndOperation" ||
+         operation == "ASFileSysReleasePath";
 }
 
 using standin::HostStory;

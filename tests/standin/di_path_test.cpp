@@ -1,5 +1,5 @@
 // Path text and path objects in the stand-in host, through the plug-in's
-// wrappers: what restore and capture rely on.
+// wrappers: what restore and capture rely on, path objects given back.
 #include "standin/di_path.h"
 
 #include "host/host_operations.h"
@@ -48,6 +48,24 @@ TEST_F(PathText, WhatIsNotAPathOfTheFileSystemIsRefused) {
   char local[4] = "abc";
   EXPECT_THROW(host::ASfree(local), HostError) << "not the host's";
   host::ASfree(nullptr);
+  ExpectViolations(2);
+}
+
+// What the stories check of the plug-in: each path object is given back once.
+TEST_F(PathText, PathObjectsAreTheMakersUntilReleasedOnce) {
+  const ASFileSys fileSys = host::ASGetDefaultFileSys();
+  const AVDoc doc = story_.OpenFile(files_.Pdf("a.pdf", 1));
+  const ASPathName made = host::ASFileSysPathFromDIPath(fileSys, "/C/a.pdf", nullptr);
+  const ASPathName acquired = host::ASFileAcquirePathName(host::PDDocGetFile(host::AVDocGetPDDoc(doc)));
+  EXPECT_EQ(story_.OutstandingPaths(), 2u);
+  host::ASFileSysReleasePath(fileSys, made);
+  EXPECT_THROW(host::AVDocOpenFromFile(made, fileSys, nullptr), HostError) << "a released path is dead";
+  EXPECT_THROW(host::ASFileSysReleasePath(fileSys, made), HostError) << "released twice";
+  EXPECT_THROW(host::ASFileSysReleasePath(fileSys, reinterpret_cast<ASPathName>(doc)), HostError) << "never made";
+  story_.Faults().RaiseOnCall("ASFileSysReleasePath", 1, kErrGeneral);
+  EXPECT_NO_THROW(HostPath({fileSys, acquired})) << "a refused release is dropped";
+  HostPath({fileSys, acquired});
+  EXPECT_EQ(story_.OutstandingPaths(), 0u);
   ExpectViolations(2);
 }
 

@@ -2,6 +2,7 @@
 // user's own actions: the "Window" menu and the front document, what opens,
 // the view the user sets and the view the plug-in sets.
 #include "docstate/activate_document.h"
+#include "docstate/open_with_state.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
 #include "standin/di_path.h"
@@ -11,11 +12,6 @@ namespace {
 
 class Documents : public StoryTest {
  protected:
-  AVDoc OpenThroughHost(const std::string& windowsPath) {
-    const ASFileSys fileSys = host::ASGetDefaultFileSys();
-    const std::string text = standin::DIPathFromWindowsPath(windowsPath);
-    return host::AVDocOpenFromFile(host::ASFileSysPathFromDIPath(fileSys, text.c_str(), nullptr), fileSys, nullptr);
-  }
   std::vector<AVDoc> Enumerated(int stopAfter = 1000) {
     visited_.clear();
     stopAfter_ = stopAfter;
@@ -54,7 +50,7 @@ TEST_F(Documents, MenuOrderAndFrontFollowOpensClosesAndMenuItems) {
   support::WriteFile(files_.Path("text.pdf"), "just some text\n");
   support::WriteFile(files_.Path("empty.pdf"), "");
   for (const char* name : {"missing.pdf", "text.pdf", "empty.pdf"})
-    EXPECT_EQ(OpenThroughHost(files_.Path(name)), nullptr) << name;
+    EXPECT_FALSE(OpenWithState(standin::DIPathFromWindowsPath(files_.Path(name)), std::nullopt)) << name;
 }
 
 TEST_F(Documents, TheWindowMenuListsTheDocumentsAfterItsSeparatorAndCountsWhatIsHeld) {

@@ -16,7 +16,7 @@ using Where = std::source_location;
 
 // Everything the host must find in order after a run: no frame left, no
 // misuse reported (a C++ exception that reached it is one), no host text,
-// menu or menu item still held, no batch of view changes open.
+// path object, menu or menu item still held, no batch of view changes open.
 // `refusedRelease` names a release the host made fail: the one thing it
 // refused to take back may stay with the plug-in.
 inline void ExpectHostClean(standin::HostStory& story, const std::string& refusedRelease = {},
@@ -28,6 +28,7 @@ inline void ExpectHostClean(standin::HostStory& story, const std::string& refuse
     if (!batchMayStayOpen || violation.find("batch left open") == std::string::npos) ADD_FAILURE() << violation;
   }
   EXPECT_EQ(story.OutstandingHostMemory(), refusedRelease == "ASfree" ? 1u : 0u) << "path text not given back";
+  EXPECT_EQ(story.OutstandingPaths(), refusedRelease == "ASFileSysReleasePath" ? 1u : 0u) << "path objects kept";
   EXPECT_EQ(story.OutstandingMenus(), refusedRelease == "AVMenuRelease" ? 1 : 0);
   EXPECT_EQ(story.OutstandingMenuItems(), refusedRelease == "AVMenuItemRelease" ? 1 : 0);
   for (AVDoc doc : story.OpenDocuments()) EXPECT_LE(story.State(doc).batchDepth, batchMayStayOpen ? 1 : 0);
