@@ -18,7 +18,9 @@ using standin::HostStory;
 using standin::ViewSettings;
 
 constexpr char kDefault[] = "CURRENT OPENED FILES";
-constexpr DWORD kNextIdle = 400;     // the plug-in's idle procedure runs 4 times a second
+// The plug-in's idle procedure runs 4 times a second; a save takes two
+// when the file changed since the last one (read, then saved).
+constexpr DWORD kNextIdles = 800;
 constexpr DWORD kUsersPause = 6000;  // at most 5 s from a change to its save
 
 // A save brings no document to the front and changes no view.
@@ -38,6 +40,11 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
   // page, zoom type, zoom, left, top, layout mode, page mode, splitter
   const ViewSettings first{4, 0, 98304, -12, 0, 3, 2, 150}, paused{5, 2, 65536, 30, -40, 1, 3, 80},
       unsaved{7, 1, 131072, 0, 7, 2, 1, 0};
+  // A project of the user's and another program's section, which every
+  // save keeps.
+  WriteFile(ProjectFile(),
+            "[Other Program]\r\nsetting=1\r\n[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n0=CURRENT OPENED FILES\r\n1=Manuals\r\n"
+            "[Manuals]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/Manuals/Setup.pdf?\r\n");
   std::string atThePause;
   {
     HostStory story;
@@ -48,7 +55,7 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
       story.SetView(docs.back(), first);
     }
     story.Log().Clear();
-    story.IdleFor(kNextIdle);
+    story.IdleFor(kNextIdles);
     ExpectProfile({{kDefault, "OpenNum", "4"}, {kDefault, "ActiveArticleIndex", "3"}});
     ExpectNothingMoved(story);
     // A close, a view changed, another document brought to the front.
@@ -59,7 +66,10 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
     story.IdleFor(kUsersPause);
     ExpectNothingMoved(story);
     atThePause = ReadFile(ProjectFile());
-    ExpectProfile({{kDefault, "OpenNum", "3"}, {kDefault, "ActiveArticleIndex", "0"}});
+    ExpectProfile({{kDefault, "OpenNum", "3"},
+                   {kDefault, "ActiveArticleIndex", "0"},
+                   {"Manuals", "0", "/D/Manuals/Setup.pdf?"},
+                   {"Other Program", "setting", "1"}});
     // Read on in a.pdf, and the reader is gone before the next pause.
     story.SetView(docs[0], unsaved);
     ExpectHostClean(story);
@@ -77,7 +87,7 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
   EXPECT_EQ(FrontPosition(next), 0);
   // The restore's own opens are no change to save.
   next.Log().Clear();
-  next.IdleFor(kNextIdle);
+  next.IdleFor(kNextIdles);
   EXPECT_EQ(next.Log().Count("AVAppEnumDocs"), 0u);
   // The quit records what the save recorded at the pause, byte for byte.
   // The reader does not quit: what closes now is not saved, until a
@@ -86,10 +96,10 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
   EXPECT_FALSE(next.AskToQuit());
   EXPECT_EQ(ReadFile(ProjectFile()), atThePause);
   next.Close(restored[2]);
-  next.IdleFor(kNextIdle);
+  next.IdleFor(kNextIdles);
   EXPECT_EQ(ReadFile(ProjectFile()), atThePause);
   next.OpenFile(paths[3]);
-  next.IdleFor(kNextIdle);
+  next.IdleFor(kNextIdles);
   EXPECT_EQ(Profile(kDefault, "2").rfind(standin::DIPathFromWindowsPath(paths[3]) + "?", 0), 0u);
   ExpectProfile({{kDefault, "OpenNum", "3"}, {kDefault, "ActiveArticleIndex", "2"}});
   ExpectHostClean(next);
