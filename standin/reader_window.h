@@ -22,7 +22,8 @@ struct ReaderOptions {
   std::string plugInPath;          // the plug-in DLL, a Windows path
   std::vector<std::string> files;  // PDF files to open once started
   std::string screenshotPath;      // a PNG of the window once started
-  std::string stateFilePath;       // the open documents as text once started
+  std::string stateFilePath;       // the open documents as text once started (and on kCommandWriteState)
+  DWORD openDelay = 0;             // milliseconds each document takes to open, as from a slow drive
   bool quitWhenDone = false;       // then File > Quit; messages go to the status bar and stderr
 };
 
@@ -54,6 +55,7 @@ class ReaderWindow final : public HostObserver {
   void Open(const std::string& path);
   void Quit();
   void StartUpDone();
+  void WriteState();
   std::string StateText();
   void Status(const std::string& text);
   // A message box, or the status bar and stderr when no one is watching.
