@@ -83,6 +83,10 @@ void ReaderProcess::Command(int command) const { PostMessageA(frame_, WM_COMMAND
 
 std::optional<DWORD> ReaderProcess::Quit() {
   Command(kCommandQuit);
+  return WaitForEnd();
+}
+
+std::optional<DWORD> ReaderProcess::WaitForEnd() {
   DWORD code = STILL_ACTIVE;
   if (WaitForSingleObject(process_.hProcess, kQuitWait) != WAIT_OBJECT_0) return std::nullopt;
   GetExitCodeProcess(process_.hProcess, &code);

@@ -36,6 +36,8 @@ class ReaderProcess {
   void Command(int command) const;
   // File > Quit; the exit code, none when it did not end within a minute.
   std::optional<DWORD> Quit();
+  // The same for a reader that quits by itself (--quit).
+  std::optional<DWORD> WaitForEnd();
   // Ends the process on the spot, as a crash or the task manager does.
   void Kill();
 

@@ -375,7 +375,7 @@ void ReaderWindow::Quit() {
   quitting_ = true;
   Status("Quitting...");
   const bool quit = host_.Quit();
-  quitting_ = false;
+  quitting_ = quit;  // once the reader has quit, a quit command waiting in the queue finds no plug-in to ask
   Sync();
   if (!quit) {
     Status("The reader was asked not to quit.");

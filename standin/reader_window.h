@@ -73,7 +73,7 @@ class ReaderWindow final : public HostObserver {
   AcceleratorTable keys_;
   std::map<Document*, HWND> windows_;  // the MDI client owns the windows
   bool syncing_ = false;
-  bool quitting_ = false;
+  bool quitting_ = false;  // from File > Quit on, for good once the reader has quit
   int exitCode_ = 0;
 };
 

@@ -12,7 +12,8 @@
 //   standin_host.exe --demo <plug-in>
 // prints the loading conversation and the tables the plug-in acquired, then
 // runs two printed sessions of the reader: documents read and quit, then
-// restored at the next start. A path starting with "/" is a Linux path and
+// restored at the next start; then the reader program, worked in and killed,
+// and started again. A path starting with "/" is a Linux path and
 // is reached through Wine's Z: drive.
 #include <cstdio>
 #include <cstdlib>
@@ -90,7 +91,9 @@ int main(int argc, char** argv) {
     const std::string dllPath = standin::WinePathFromLinux(argv[2]);
     if (Demo(dllPath) != 0) return 1;
     std::printf("\n==== The plug-in's job: remember the open documents at quit, restore them at start ====\n\n");
-    return standin::RunCycleDemo(stdout, dllPath);
+    if (standin::RunCycleDemo(stdout, dllPath) != 0) return 1;
+    std::printf("\n==== And when the reader does not quit: the open documents are kept current ====\n\n");
+    return standin::RunKillDemo(stdout, dllPath);
   }
   std::fprintf(stderr,
                "usage: standin_host --reader <path of Vellora.api> [--screenshot <png>] [--state-file <txt>] [--quit] "

@@ -659,6 +659,19 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   });
   EXPECT_EQ(OpenNames(story), "b.pdf c.pdf d.pdf* ");
   expectProjectsKept();
+  // What the window opens, it opens with nothing saved (Cancel); once it is
+  // closed, the reader's idle saves the open documents.
+  OpenWindow(story, [&](const Page& w) {
+    kit::ClickListRow(w.projects, 1);
+    kit::SelectRows(w.files, {0});
+    kit::Click(w.page, IDC_OPEN_FILES);
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "3");
+  story.IdleFor(800);
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "4");
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "3").rfind(pdf[0] + "?", 0), 0u);
+  expectProjectsKept();
   ExpectHostClean(story);
 }
 
