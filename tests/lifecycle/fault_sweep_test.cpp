@@ -175,6 +175,7 @@ TEST_F(FaultSweep, SaveWhileTheUserWorks) {
     if (saved) return;
     story.OpenFile(b_);
     runIdle(story);
+    EXPECT_NE(ReadFile(ProjectFile()), oldFile_) << "saved at the next change";
     ExpectProfile({{kDefaultSection, "OpenNum", "2"}, {"Manuals", "0", "/D/Manuals/Setup.pdf?"}});
   });
   EXPECT_EQ(Profile(kDefaultSection, "0").rfind(standin::DIPathFromWindowsPath(a_), 0), 0u);
