@@ -85,7 +85,8 @@ Page WaitForSheet() {
 }
 
 void OpenWindow(HostStory& story, const std::function<void(const Page&)>& script) {
-  kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); }, [&] { script(WaitForSheet()); });
+  kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); },
+             [&] { script(WaitForSheet()); });
 }
 
 // OK after the default project changed: the offer to reload it, answered.
@@ -153,11 +154,10 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   story.BringToFront(story.OpenFile(second));
   const std::string folder = first.substr(0, first.rfind('\\'));
   OpenWindow(story, [&](const Page& w) {
-    EXPECT_EQ(Entries(w.projects),
-              (std::vector<std::string>{"CURRENT OPENED FILES (2)", "Reports (3)", "Notes (old) (1)", "Empty (0)"}));
+    EXPECT_EQ(Entries(w.projects), (std::vector<std::string>{"CURRENT OPENED FILES (2)", "Reports (3)",
+                                                             "Notes (old) (1)", "Empty (0)"}));
     EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)), "Favorite Projects (3)");
-    EXPECT_EQ(Rows(w.files),
-              (std::vector<std::string>{"first.pdf | " + folder, "second.pdf | " + folder + " | active"}));
+    EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"first.pdf | " + folder, "second.pdf | " + folder + " | active"}));
     kit::Screenshot(w.sheet, "quendle_projects");
 
     struct Step {
@@ -262,8 +262,8 @@ std::string ProposedName(int projects) {
 
 // A project's section of the project file, with files "<dir>/<name><i>.pdf?PAGE=<i>".
 std::string Section(const std::string& name, int active, const std::string& dir, int files) {
-  std::string text = "[" + name + "]\r\nActiveArticleIndex=" + std::to_string(active) +
-                     "\r\nOpenNum=" + std::to_string(files) + "\r\n";
+  std::string text = "[" + name + "]\r\nActiveArticleIndex=" + std::to_string(active) + "\r\nOpenNum=" +
+                     std::to_string(files) + "\r\n";
   for (int i = 0; i < files; ++i)
     text += std::to_string(i) + "=" + dir + std::to_string(i) + ".pdf?PAGE=" + std::to_string(i) + "\r\n";
   return text;
@@ -287,8 +287,8 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
   Start(story);
   // A: two files, the second active. B: fifteen, more than the list shows,
   // two of them also in A.
-  WriteFile(ProjectFile(), ProjectList({"CURRENT OPENED FILES", "A", "B"}) + Section("A", 1, "/C/a/", 2) +
-                               Section("B", 0, "/C/a/", 15));
+  WriteFile(ProjectFile(),
+             ProjectList({"CURRENT OPENED FILES", "A", "B"}) + Section("A", 1, "/C/a/", 2) + Section("B", 0, "/C/a/", 15));
   story.OpenFile(pdfs_.Pdf("first.pdf", 2));
   story.OpenFile(pdfs_.Pdf("second.pdf", 2));
   const std::string n254(254, 'n');
@@ -340,11 +340,9 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     const char kCannotSave[] =
         "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
         "PROJECT_NAME.";
-    const std::pair<std::string, const char*> refused[] = {{"b", kExists},
-                                                           {"'XYZ'", kExists},
-                                                           {"a]b", kCannotSave},
-                                                           {"Project_Name", kCannotSave},
-                                                           {"two\r\nlines", kCannotSave}};
+    const std::pair<std::string, const char*> refused[] = {
+        {"b", kExists}, {"'XYZ'", kExists}, {"a]b", kCannotSave}, {"Project_Name", kCannotSave},
+        {"two\r\nlines", kCannotSave}};
     for (std::size_t row = 0; row < std::size(refused); ++row) {
       SCOPED_TRACE("refused name " + std::to_string(row));
       dialog = newProject(5);
@@ -430,7 +428,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     kit::ClickColumn(w.files, 0);
     const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
     EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"0.pdf | C:\\a", "1.pdf | C:\\a | active",
-                                                       "first.pdf | " + folder, "second.pdf | " + folder}));
+                                                        "first.pdf | " + folder, "second.pdf | " + folder}));
     click(1, IDC_PASTE_PROJECT);
     EXPECT_EQ(kit::ListText(w.projects, 1), "Notes (old) (4)");
     // The default project: its button is off, the command itself is refused.
@@ -476,14 +474,12 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
   HostStory story;
   Start(story);
   WriteFile(ProjectFile(), ProjectList({"CURRENT OPENED FILES", "Files", "Full"}) + "[Files]\r\nOpenNum=0\r\n" +
-                               Section("Full", -1, "/C/full/", 255));
+                                Section("Full", -1, "/C/full/", 255));
   const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
   for (const char* name : {"one.pdf", "two.pdf", "three.pdf", "four.pdf", "five.pdf", "six.pdf"}) pdfs_.Pdf(name, 1);
   // Many long names: more than the Open dialog's buffer holds.
   std::string tooMany;
-  for (int i = 0; i < 40; ++i)
-    tooMany +=
-        "\"" + pdfs_.Pdf(std::string(100, 'l') + std::to_string(i) + ".pdf", 1).substr(folder.size() + 1) + "\" ";
+  for (int i = 0; i < 40; ++i) tooMany += "\"" + pdfs_.Pdf(std::string(100, 'l') + std::to_string(i) + ".pdf", 1).substr(folder.size() + 1) + "\" ";
   const std::string root[] = {"C:\\vellora-root-a.pdf", "C:\\vellora-root-b.pdf"};
   for (const std::string& path : root) ASSERT_TRUE(standin::WriteSamplePdf(path, 1));
   OpenWindow(story, [&](const Page& w) {
@@ -543,14 +539,12 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     // A full project takes what fits and says what was left out; a choice
     // the dialog's buffer cannot hold adds nothing and says so.
     add(folder, "\"four.pdf\" \"five.pdf\" \"six.pdf\" \"" + std::string("one.pdf") + "\"");
-    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 3 of the chosen files were not added!", IDI_HAND,
-                   IDOK);
+    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 3 of the chosen files were not added!", IDI_HAND, IDOK);
     EXPECT_EQ(kit::ListText(w.projects, 2), "Full (256)");
     EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{255});
     kit::ClickListRow(w.projects, 1);
     add(folder, tooMany);
-    kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND,
-                   IDOK);
+    kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND, IDOK);
     EXPECT_EQ(kit::RowCount(w.files), 3);
     // The default project's files are not cut.
     kit::ClickListRow(w.projects, 0);
@@ -598,11 +592,10 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   const auto entry = [&](int key, int file) {
     return std::to_string(key) + "=" + pdf[file] + "?" + StoredState(file) + "\r\n";
   };
-  const std::string projects = ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) +
-                               "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" + entry(0, 0) + entry(1, 1) +
-                               entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
-                               entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) +
-                               "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
+  const std::string projects =
+      ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) + "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
+      entry(0, 0) + entry(1, 1) + entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
+      entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
   WriteFile(ProjectFile(), projects);
   story.OpenFile(pdfs_.Pdf("x.pdf", 2));
   const auto expectProjectsKept = [&] {
@@ -708,8 +701,7 @@ void SetRegistryText(HKEY root, const char* key, const char* name, const std::st
 std::vector<HelpProbeCall> HelpCalls(const std::string& module) {
   const HMODULE probe = GetModuleHandleA(module.c_str());
   if (probe == nullptr) return {};
-  const auto calls =
-      reinterpret_cast<HelpProbeCallsProc>(reinterpret_cast<void*>(GetProcAddress(probe, "HelpProbeCalls")));
+  const auto calls = reinterpret_cast<HelpProbeCallsProc>(reinterpret_cast<void*>(GetProcAddress(probe, "HelpProbeCalls")));
   if (calls == nullptr) {
     ADD_FAILURE() << module << " is not the test's help control";
     return {};
@@ -821,8 +813,7 @@ TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
 void RecordOpenedAddresses() {
   DeleteFileA(standin::WinePathFromLinux(VELLORA_OPENED_LOG).c_str());
   const std::string recorder = "\"/bin/sh\" \"" VELLORA_OPENED_RECORDER "\" \"" VELLORA_OPENED_LOG "\"";
-  for (const char* launcher : {"Browsers", "Mailers"})
-    SetRegistryText(HKEY_CURRENT_USER, kWineBrowser, launcher, recorder);
+  for (const char* launcher : {"Browsers", "Mailers"}) SetRegistryText(HKEY_CURRENT_USER, kWineBrowser, launcher, recorder);
 }
 
 // The addresses recorded so far, once at least `count` have come (they come
