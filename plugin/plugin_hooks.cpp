@@ -152,5 +152,6 @@ void OnManagerButton(void* /*clientData*/) {
 }
 
 HBITMAP LoadModuleBitmap(ASUns16 resourceId) {
-  return static_cast<HBITMAP>(LoadImageA(Host().moduleInstance, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, 0));
+  return static_cast<HBITMAP>(
+      LoadImageA(Host().moduleInstance, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, 0));
 }
