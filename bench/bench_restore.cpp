@@ -9,7 +9,6 @@
 // Run under Wine: cmake/wine-run.sh build/win64/bench/bench_restore.exe [rounds]
 // The project file in the system folder is replaced for the run and put back.
 #include <windows.h>
-#include <x86intrin.h>
 
 #include <algorithm>
 #include <array>
@@ -18,9 +17,9 @@
 #include <fstream>
 #include <random>
 #include <string>
-#include <type_traits>
 #include <vector>
 
+#include "bench/host_operation_time.h"
 #include "docstate/restore_open_files.h"
 #include "docstate/view_state.h"
 #include "host/host_entry.h"
@@ -82,46 +81,11 @@ using Clock = std::chrono::steady_clock;
 using Seconds = std::chrono::duration<double>;
 
 // Time spent inside the host, taken off the restore's time: its opening of
-// documents, and (shown apart) its other operations, which in the stand-in
-// also keep a log of every call. Each entry the restore uses is wrapped.
-// The wrappers read the processor's time-stamp counter: the system clock
-// costs about a microsecond a reading under Wine, which over tens of
-// thousands of host calls would land on the plug-in's side of the account.
-using Ticks = std::uint64_t;
+// documents, and (shown apart) its other operations. Each entry the restore
+// uses is wrapped.
 Ticks hostOpenTime = 0;
 Ticks hostOtherTime = 0;
 Ticks hostFrameTime = 0;  // the exception frames, a part of the other operations
-
-double TicksPerSecond() {
-  const Ticks ticks = __rdtsc();
-  const auto start = Clock::now();
-  Sleep(200);
-  return static_cast<double>(__rdtsc() - ticks) / Seconds(Clock::now() - start).count();
-}
-
-template <int Selector, typename Proto>
-struct Timed;
-template <int Selector, typename R, typename... A>
-struct Timed<Selector, R(HOSTCALL*)(A...)> {
-  static inline R(HOSTCALL* original)(A...) = nullptr;
-  static inline Ticks* total = nullptr;
-  static R HOSTCALL Call(A... args) {
-    const Ticks start = __rdtsc();
-    if constexpr (std::is_void_v<R>) {
-      original(args...);
-      *total += __rdtsc() - start;
-    } else {
-      R result = original(args...);
-      *total += __rdtsc() - start;
-      return result;
-    }
-  }
-  static void Install(standin::HostTableRecord& table, Ticks& sum) {
-    original = reinterpret_cast<R(HOSTCALL*)(A...)>(table.entries[Selector]);
-    total = &sum;
-    table.entries[Selector] = reinterpret_cast<HFTEntry>(&Call);
-  }
-};
 
 void TimeHostOperations(standin::HostTables& tables) {
   standin::HostTableRecord& core = *tables.Find(standin::HostTables::kCoreName);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 #include "docstate/activate_document.h"
 #include "docstate/view_state.h"
@@ -50,11 +51,17 @@ ASInt32 CurrentPageNumber(AVPageView view) { return host::PDPageGetNumber(host::
 
 ASBool CaptureDocument(AVDoc doc, void* clientData) {
   auto& context = *static_cast<CaptureContext*>(clientData);
+  if (context.leaveOut != nullptr &&
+      std::find(context.leaveOut->begin(), context.leaveOut->end(), doc) != context.leaveOut->end()) {
+    context.stillOpen.push_back(doc);
+    ++context.position;
+    return kHostTrue;
+  }
   const HostText path = DocumentPathText(doc);
   const AVPageView view = host::AVDocGetPageView(doc);
   // Every document comes to the front once, in enumeration order, before its
   // state is read: the host reports the state of the front view.
-  ActivateNthDocument(context.position);
+  if (context.activate) ActivateNthDocument(context.position);
   ViewState state = ReadViewState(doc, view);
   state.active = context.activePath != nullptr && SameText(path, *context.activePath);
   if (path) {
@@ -69,13 +76,15 @@ ASBool CaptureDocument(AVDoc doc, void* clientData) {
   return kHostTrue;
 }
 
-void CaptureOpenDocuments(ProjectStore& store) {
+void CaptureOpenDocuments(ProjectStore& store, CaptureActivation activation, std::vector<AVDoc>* leaveOut) {
   HostText activePath;
   if (const AVDoc active = host::AVAppGetActiveDoc()) activePath = DocumentPathText(active);
 
   CaptureContext context;
   context.activePath = &activePath;
   context.store = &store;
+  context.activate = activation == CaptureActivation::kEachInTurn;
+  context.leaveOut = leaveOut;
 
   store.ClearAll();
   store.AddProject(kDefaultProjectName);
@@ -85,8 +94,9 @@ void CaptureOpenDocuments(ProjectStore& store) {
     host::AVAppEnumDocs(enumerate.get(), &context);
   }
 
+  if (leaveOut != nullptr) *leaveOut = std::move(context.stillOpen);
   if (context.position > 0) {
     store.SetActiveIndex(kDefaultProjectName, context.activeEntry);
-    ActivateNthDocument(context.activeIndex);
+    if (context.activate) ActivateNthDocument(context.activeIndex);
   }
 }

@@ -1,7 +1,9 @@
 #include "plugin/plugin_hooks.h"
 
+#include <optional>
 #include <utility>
 
+#include "docstate/autosave.h"
 #include "docstate/capture.h"
 #include "docstate/restore_open_files.h"
 #include "host/host_api.h"
@@ -19,26 +21,73 @@ namespace {
 
 constexpr const char kManagerButtonName[] = "Vellora:FavoritePDFConfig";
 constexpr const char kManagerButtonHelp[] = "Vellora v1.51";
+// How often the host calls the idle procedure when it is idle: a few times
+// a second, so that a due save waits little.
+constexpr ASUns32 kIdlePeriodTicks = kTicksPerSecond / 4;
 
 // Written once each; the hooks' own state.
-ASCallback startupCallback = nullptr;  // RestoreOpenFiles, for AVAppDidInitialize
-bool startupRegistered = false;
-ASCallback quitCallback = nullptr;     // CanQuitHook, in place of AVAppCanQuit
+ASCallback quitCallback = nullptr;  // CanQuitHook, in place of AVAppCanQuit
 AVToolButton managerButton = nullptr;
 bool quitHandled = false;
 
-void OnAppDidInitialize(void* /*clientData*/) { RestoreOpenFiles(); }
+// Keeps the remembered documents current between the start and the quit.
+Autosave autosave;
+bool autosaveFailureShown = false;  // its message comes once a run
+
+void OnAppDidInitialize(void* /*clientData*/) {
+  const ScopedAutosaveHold restoring(autosave, AutosaveHold::kRestore);
+  RestoreOpenFiles();
+}
+void OnDocDidOpen(AVDoc doc, ASErrorCode /*error*/, void* /*clientData*/) { autosave.DocumentOpened(doc); }
+void OnDocWillClose(AVDoc doc, void* /*clientData*/) { autosave.DocumentClosing(doc); }
+void OnPageViewDidChange(AVPageView /*view*/, ASInt16 /*how*/, void* /*clientData*/) { autosave.ViewChanged(); }
+
+void OnIdle(void* /*clientData*/) {
+  const std::optional<SaveOutcome> saved = autosave.OnIdle();
+  if (saved && !saved->saved && !std::exchange(autosaveFailureShown, true)) {
+    ShowSaveFailure(Host().hostMainWindow, *saved, SaveMoment::kAutosave);
+  }
+}
+
+// The notifications the plug-in listens to, each with its callback, kept
+// for unregistering; registered in this order.
+struct Listener {
+  NSelector nsel;
+  void* proc;
+  ASCallback callback = nullptr;
+  bool registered = false;
+};
+Listener listeners[] = {
+    {AVAppDidInitializeNSEL, HostEntryProc<OnAppDidInitialize>()},
+    {AVDocDidOpenNSEL, HostEntryProc<OnDocDidOpen>()},
+    {AVDocWillCloseNSEL, HostEntryProc<OnDocWillClose>()},
+    {AVPageViewDidChangeNSEL, HostEntryProc<OnPageViewDidChange>()},
+};
+Listener& startup = listeners[0];
+ASCallback idleCallback = nullptr;
+bool idleRegistered = false;
+
+void Listen(Listener& listener) {
+  listener.callback = host::ASCallbackCreate(Host().extensionId, listener.proc);
+  host::AVAppRegisterNotification(listener.nsel, Host().extensionId, listener.callback, nullptr);
+  listener.registered = true;
+}
 
 }  // namespace
 
 ASBool PlugInRegister() {
   const ProtectedResult result = ProtectedCall([] {
     const ASExtension self = Host().extensionId;
-    startupCallback = host::ASCallbackCreate(self, HostEntryProc<OnAppDidInitialize>());
-    host::AVAppRegisterNotification(AVAppDidInitializeNSEL, self, startupCallback, nullptr);
-    startupRegistered = true;
+    Listen(startup);
     quitCallback = host::ASCallbackCreate(self, HostEntryProc<CanQuitHook>());
     host::HFTReplaceEntry(Host().acroView.table, AVAppCanQuitSEL, quitCallback, 1);
+    // Then what keeps the remembered documents current.
+    for (Listener& listener : listeners) {
+      if (&listener != &startup) Listen(listener);
+    }
+    idleCallback = host::ASCallbackCreate(self, HostEntryProc<OnIdle>());
+    host::AVAppRegisterIdleProc(idleCallback, nullptr, kIdlePeriodTicks);
+    idleRegistered = true;
   });
   return result.failed ? kHostFalse : kHostTrue;
 }
@@ -59,14 +108,20 @@ ASBool PlugInInit() {
 ASBool PlugInUnload() {
   if (managerButton != nullptr) host::AVToolButtonDestroy(std::exchange(managerButton, nullptr));
   // When registering failed early, only what was made is undone.
-  if (std::exchange(startupRegistered, false)) {
-    host::AVAppUnregisterNotification(AVAppDidInitializeNSEL, Host().extensionId, startupCallback, nullptr);
+  for (Listener& listener : listeners) {
+    if (std::exchange(listener.registered, false)) {
+      host::AVAppUnregisterNotification(listener.nsel, Host().extensionId, listener.callback, nullptr);
+    }
+    if (listener.callback != nullptr) host::ASCallbackDestroy(std::exchange(listener.callback, nullptr));
   }
-  if (startupCallback != nullptr) host::ASCallbackDestroy(std::exchange(startupCallback, nullptr));
+  if (std::exchange(idleRegistered, false)) host::AVAppUnregisterIdleProc(idleCallback, nullptr);
+  if (idleCallback != nullptr) host::ASCallbackDestroy(std::exchange(idleCallback, nullptr));
   return kHostTrue;
 }
 
 ASBool CanQuitHook() {
+  // The documents the quit closes must not empty the remembered set.
+  autosave.QuitRequested();
   if (!quitHandled) {
     // Errors here go back to the host and leave quitHandled false, so the
     // next quit request tries again.
@@ -90,6 +145,8 @@ ASBool CanQuitHook() {
 
 void OnManagerButton(void* /*clientData*/) {
   // Modal, owned by the host's main window: returns once the user closed it.
+  // What the window changes is saved after it.
+  const ScopedAutosaveHold windowOpen(autosave, AutosaveHold::kWindow);
   ManagerWindow window(TheProjectStore());
   OpenManagerWindow(window, 0);
 }

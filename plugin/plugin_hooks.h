@@ -1,13 +1,15 @@
 // The plug-in's three hooks into the host: the start-up notification (restore
 // the documents of last time), the quit question (capture and save, once) and
-// the tool bar button (the manager window).
+// the tool bar button (the manager window); and the notifications and idle
+// procedure that keep the remembered documents current in between
+// (docstate/autosave.h).
 #pragma once
 
 #include "host/host_interface.h"
 
-ASBool PlugInRegister();  // notification and quit hook installed; false on a host error
+ASBool PlugInRegister();  // notifications, quit hook, idle procedure installed; false on a host error
 ASBool PlugInInit();      // tool bar button made; false on a host error
-ASBool PlugInUnload();    // button destroyed, notification unregistered
+ASBool PlugInUnload();    // button destroyed, notifications and idle procedure unregistered
 
 ASBool CanQuitHook();
 void OnManagerButton(void* clientData);

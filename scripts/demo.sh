@@ -2,7 +2,9 @@
 # The main job as a user lives it: the stand-in reader loads the real plug-in
 # DLL under Wine. First a printed story: the loading conversation, then a
 # session that opens three PDFs and quits, and a second session in which the
-# plug-in reopens them as they were. Then the reader's window:
+# plug-in reopens them as they were; a third in which the reader program is
+# worked in, killed from outside without a quit, and started again, its
+# documents printed before and after. Then the reader's window:
 #  - with a display, the reader opens for you (File > Open to open PDFs,
 #    File > Quit to quit; start the demo again to see them come back);
 #  - without one, it runs on a virtual display, restores the story's three

@@ -1,9 +1,12 @@
 #include "standin/cycle_demo.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include "standin/host_story.h"
+#include "standin/reader_commands.h"
+#include "standin/reader_process.h"
 #include "standin/sample_pdf.h"
 #include "tests/support/test_support.h"
 
@@ -28,6 +31,16 @@ void PrintView(std::FILE* out, const char* label, const ViewSettings& view) {
   std::fprintf(out, "      %-9s page %d, zoom type %d value %d, spot (%d, %d), layout %d, page mode %d, splitter %d\n",
                label, view.page + 1, view.zoomType, view.zoom, view.left, view.top, view.layoutMode, view.pageMode,
                view.splitter);
+}
+
+std::string Indented(const std::string& text) {
+  std::string indented;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    indented += "    " + text.substr(at, end - at) + "\n";
+    at = end + 1;
+  }
+  return indented;
 }
 
 bool Started(std::FILE* out, HostStory& story, const std::string& dllPath) {
@@ -105,6 +118,61 @@ int RunCycleDemo(std::FILE* out, const std::string& dllPath) {
                                        : "Something did not come back as it was.");
   story.Unload();
   return allBack ? 0 : 1;
+}
+
+int RunKillDemo(std::FILE* out, const std::string& dllPath) {
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "Vellora demo";
+  const std::string before = (folder / "before the kill.txt").string(), after = (folder / "after.txt").string();
+  const auto written = [](const std::string& path) {
+    std::string text;
+    WaitUntil([&] { return !(text = support::ReadFile(path)).empty(); });
+    return text;
+  };
+  std::fprintf(out,
+               "Third session. The reader program starts in a process of its own; the plug-in reopens the\n"
+               "documents. The user reads on:\n");
+  std::string state;
+  {
+    DeleteFileA(before.c_str());
+    ReaderProcess reader(program, dllPath, "--state-file \"" + before + "\"");
+    written(before);
+    const struct {
+      int command;
+      const char* what;
+    } work[] = {{kCommandWindowItem + 4, "brings the first document to the front (its \"Window\" menu item)"},
+                {kCommandNextPage, "turns a page"},
+                {kCommandZoomIn, "zooms in"},
+                {kCommandWindowItem + 6, "brings the third document to the front"},
+                {kCommandScrollDown, "scrolls down"},
+                {kCommandNextLayout, "changes its page layout"}};
+    for (const auto& step : work) {
+      std::fprintf(out, "  - %s\n", step.what);
+      reader.Command(step.command);
+    }
+    std::fprintf(out,
+                 "  and pauses for 6 s. The reader's loop, idle, calls the plug-in's idle procedure, which\n"
+                 "  saves the open documents (no document is brought to the front, no view changes).\n");
+    Sleep(6000);
+    DeleteFileA(before.c_str());
+    reader.Command(kCommandWriteState);
+    state = written(before);
+    reader.Kill();
+  }
+  std::fprintf(out, "  Then the reader's process is killed from outside (TerminateProcess): no quit.\n");
+  std::fprintf(out, "  What was open at the kill:\n%s\n", Indented(state).c_str());
+  std::fprintf(out, "The next start. The reader starts again; the plug-in reopens what it saved:\n");
+  DeleteFileA(after.c_str());
+  ReaderProcess again(program, dllPath, "--state-file \"" + after + "\" --quit");
+  const std::string restored = written(after);
+  again.WaitForEnd();
+  std::fprintf(out, "%s\n", Indented(restored).c_str());
+  const bool same = !state.empty() && restored == state;
+  std::fprintf(out, "  %s\n",
+               same ? "Everything came back as it was at the kill, the same document in front."
+                    : "Something did not come back as it was.");
+  return same ? 0 : 1;
 }
 
 }  // namespace standin

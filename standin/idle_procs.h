@@ -32,6 +32,7 @@ class IdleProcs {
   // Those due now, in registration order; each is due again one period from now.
   std::vector<IdleProc> TakeDue();
   bool Registered(int id) const;
+  const std::vector<IdleProc>& All() const { return procs_; }
   // Until the next one is due: 0 when one is due, INFINITE when none is registered.
   DWORD MillisecondsToNext() const;
   std::size_t Count() const { return procs_.size(); }

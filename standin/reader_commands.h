@@ -8,7 +8,8 @@ namespace standin {
 enum ReaderCommand : int {
   kCommandOpen = 100,  // File > Open...: the Open dialog
   kCommandCloseDocument,
-  kCommandQuit,  // File > Quit: asks the plug-in's AVAppCanQuit, closes the documents, ends
+  kCommandQuit,        // File > Quit: asks the plug-in's AVAppCanQuit, closes the documents, ends
+  kCommandWriteState,  // no menu: writes the open documents to the --state-file now
 
   // View: changes to the document in front.
   kCommandNextPage = 200,

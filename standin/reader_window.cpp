@@ -135,6 +135,7 @@ int ReaderWindow::Run() {
   ShowWindow(frame_, SW_SHOW);
   UpdateWindow(frame_);
   Status("Loading the plug-in " + options_.plugInPath + "...");
+  host_.SetOpenDelay(options_.openDelay);
   const LoadReport report = host_.Start(options_.plugInPath);
   if (report.initialized.value_or(false)) {
     Status("Ready");
@@ -159,11 +160,7 @@ int ReaderWindow::Run() {
 
 void ReaderWindow::StartUpDone() {
   RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  if (!options_.stateFilePath.empty()) {
-    std::ofstream out(options_.stateFilePath, std::ios::binary | std::ios::trunc);
-    out << StateText();
-    if (!out) Tell("The state could not be written to " + options_.stateFilePath + ".");
-  }
+  WriteState();
   if (!options_.screenshotPath.empty()) {
     std::string problem;
     if (SaveScreenshot(frame_, options_.screenshotPath, problem)) {
@@ -174,6 +171,13 @@ void ReaderWindow::StartUpDone() {
     }
   }
   if (options_.quitWhenDone) Quit();
+}
+
+void ReaderWindow::WriteState() {
+  if (options_.stateFilePath.empty()) return;
+  std::ofstream out(options_.stateFilePath, std::ios::binary | std::ios::trunc);
+  out << StateText();
+  if (!out) Tell("The state could not be written to " + options_.stateFilePath + ".");
 }
 
 std::string ReaderWindow::StateText() {
@@ -260,6 +264,8 @@ void ReaderWindow::Command(int command) {
     if (front != nullptr) host_.CloseDocument(front, false);
   } else if (command == kCommandQuit) {
     Quit();
+  } else if (command == kCommandWriteState) {
+    WriteState();
   } else if (command >= kCommandNextPage && command <= kCommandLastViewCommand) {
     if (front != nullptr) host_.ViewCommand(*front, command);
   } else if (command >= kCommandWindowItem && command < kCommandToolButton) {
@@ -369,7 +375,7 @@ void ReaderWindow::Quit() {
   quitting_ = true;
   Status("Quitting...");
   const bool quit = host_.Quit();
-  quitting_ = false;
+  quitting_ = quit;  // once the reader has quit, a quit command waiting in the queue finds no plug-in to ask
   Sync();
   if (!quit) {
     Status("The reader was asked not to quit.");

@@ -22,7 +22,8 @@ struct ReaderOptions {
   std::string plugInPath;          // the plug-in DLL, a Windows path
   std::vector<std::string> files;  // PDF files to open once started
   std::string screenshotPath;      // a PNG of the window once started
-  std::string stateFilePath;       // the open documents as text once started
+  std::string stateFilePath;       // the open documents as text once started (and on kCommandWriteState)
+  DWORD openDelay = 0;             // milliseconds each document takes to open, as from a slow drive
   bool quitWhenDone = false;       // then File > Quit; messages go to the status bar and stderr
 };
 
@@ -54,6 +55,7 @@ class ReaderWindow final : public HostObserver {
   void Open(const std::string& path);
   void Quit();
   void StartUpDone();
+  void WriteState();
   std::string StateText();
   void Status(const std::string& text);
   // A message box, or the status bar and stderr when no one is watching.
@@ -71,7 +73,7 @@ class ReaderWindow final : public HostObserver {
   AcceleratorTable keys_;
   std::map<Document*, HWND> windows_;  // the MDI client owns the windows
   bool syncing_ = false;
-  bool quitting_ = false;
+  bool quitting_ = false;  // from File > Quit on, for good once the reader has quit
   int exitCode_ = 0;
 };
 

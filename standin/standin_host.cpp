@@ -203,6 +203,7 @@ Document* StandinHost::OpenDocument(const std::string& path) {
 }
 
 Document* StandinHost::OpenDocument(const std::string& path, std::string& problem) {
+  if (openDelay_ != 0) Sleep(openDelay_);
   bool opened = false;
   Document* document = documents_.Open(path, opened, problem);
   if (opened) {

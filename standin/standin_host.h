@@ -120,6 +120,9 @@ class StandinHost {
   Document* OpenDocument(const std::string& path, std::string& problem);
   // The same on a plug-in's behalf: a refusal goes to the observer.
   Document* OpenDocument(const std::string& path);
+  // Each open takes this long first, as from a slow drive (a test's way to
+  // catch the start-up restore under way).
+  void SetOpenDelay(DWORD milliseconds) { openDelay_ = milliseconds; }
   // False when the user keeps the document open (see Document::keptOpenByUser).
   // Otherwise AVDocWillClose is sent while the document is still open, then
   // it closes.
@@ -230,6 +233,7 @@ class StandinHost {
   PathObjects paths_;
   HostObserver* observer_ = nullptr;
   bool hostCanQuit_ = true;
+  DWORD openDelay_ = 0;
   std::size_t sleeps_ = 0;
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;

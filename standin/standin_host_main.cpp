@@ -1,16 +1,22 @@
 // The stand-in PDF reader as a program:
-//   standin_host.exe --reader <plug-in> [--screenshot <png>] [--state-file <txt>] [--quit] [file.pdf ...]
+//   standin_host.exe --reader <plug-in> [--screenshot <png>] [--state-file <txt>] [--quit]
+//                    [--open-delay <ms>] [file.pdf ...]
 // the reader's window with the plug-in loaded: its start-up restore reopens
 // the documents of the last quit, the files given are opened, and File > Quit
 // lets the plug-in capture the open documents. Once started it can write a
 // picture of its window (--screenshot), the open documents as text
-// (--state-file), and quit by itself (--quit).
+// (--state-file; again whenever a program that drives it posts
+// kCommandWriteState), and quit by itself (--quit). --open-delay makes
+// each document take that long to open, as from a slow drive: a test
+// catches the start-up restore under way with it.
 //   standin_host.exe --demo <plug-in>
 // prints the loading conversation and the tables the plug-in acquired, then
 // runs two printed sessions of the reader: documents read and quit, then
-// restored at the next start. A path starting with "/" is a Linux path and
+// restored at the next start; then the reader program, worked in and killed,
+// and started again. A path starting with "/" is a Linux path and
 // is reached through Wine's Z: drive.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -64,6 +70,8 @@ int Reader(int argc, char** argv) {
     const std::string argument = argv[i];
     if (argument == "--quit") {
       options.quitWhenDone = true;
+    } else if (argument == "--open-delay" && i + 1 < argc) {
+      options.openDelay = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
     } else if ((argument == "--screenshot" || argument == "--state-file") && i + 1 < argc) {
       (argument == "--screenshot" ? options.screenshotPath : options.stateFilePath) = WinePathFromLinux(argv[++i]);
     } else {
@@ -83,11 +91,13 @@ int main(int argc, char** argv) {
     const std::string dllPath = standin::WinePathFromLinux(argv[2]);
     if (Demo(dllPath) != 0) return 1;
     std::printf("\n==== The plug-in's job: remember the open documents at quit, restore them at start ====\n\n");
-    return standin::RunCycleDemo(stdout, dllPath);
+    if (standin::RunCycleDemo(stdout, dllPath) != 0) return 1;
+    std::printf("\n==== And when the reader does not quit: the open documents are kept current ====\n\n");
+    return standin::RunKillDemo(stdout, dllPath);
   }
   std::fprintf(stderr,
                "usage: standin_host --reader <path of Vellora.api> [--screenshot <png>] [--state-file <txt>] [--quit] "
-               "[file.pdf ...]\n"
+               "[--open-delay <ms>] [file.pdf ...]\n"
                "       standin_host --demo <path of Vellora.api>\n");
   return 2;
 }

@@ -1,8 +1,8 @@
-// Host errors at every operation the start-up and quit paths call, at each
-// of its first few calls. Whatever fails, the host sees no C++ exception and
-// a balanced frame stack, every path text is given back, the project file is
-// the old one or a complete new one, and a later quit still captures and
-// saves.
+// Host errors at every operation the start-up and quit paths and the save
+// while the user works call, at each of its first few calls. Whatever
+// fails, the host sees no C++ exception and a balanced frame stack, every
+// path text is given back, the project file is the old one or a complete new
+// one, and a later quit (or change) still captures and saves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,7 +91,10 @@ class FaultSweep : public ::testing::Test {
         story.Faults().RaiseOnCall(operation, n, kInjected);
         const std::string refused = IsRelease(operation) ? operation : "";
         const bool answer = path(story);
-        if (refused.empty()) {
+        if (!errorsReachHost_) {
+          // The enumeration's callback raises it to the host inside the enumeration.
+          EXPECT_NE(story.LastFailedCall().value_or(standin::FailedCall{}).call, "IdleProc") << "handled";
+        } else if (refused.empty()) {
           ASSERT_TRUE(story.LastFailedCall().has_value()) << "the error reaches the host";
           EXPECT_EQ(story.LastFailedCall()->code, kInjected);
         }
@@ -104,6 +107,7 @@ class FaultSweep : public ::testing::Test {
 
   TempFolder pdfs_;
   std::string a_, b_, oldFile_;
+  bool errorsReachHost_ = true;
 };
 
 TEST_F(FaultSweep, StartUpRestore) {
@@ -145,6 +149,36 @@ TEST_F(FaultSweep, QuitCapture) {
     EXPECT_EQ(Profile(kDefaultSection, "1").rfind(standin::DIPathFromWindowsPath(b_) + "?ALLSTATE=", 0), 0u);
   });
   ASSERT_NE(newFile, oldFile_);
+}
+
+// The idle procedure once a document closed (twice: the file is read, then
+// saved), the host's clock an hour on each time; the notifications call no
+// host operation.
+TEST_F(FaultSweep, SaveWhileTheUserWorks) {
+  errorsReachHost_ = false;
+  const auto runIdle = [](HostStory& story) {
+    for (int i = 0; i < 2; ++i) {
+      const ULONGLONG later = story.Host().Idle().Now() + 3600000;
+      story.Host().Idle().SetClock([later] { return later; });
+      story.RunIdleProcs();
+    }
+  };
+  std::string newFile;
+  const auto closeOne = [&](HostStory& story) {
+    story.Close(story.OpenDocuments()[1]);
+    runIdle(story);
+    if (newFile.empty()) newFile = ReadFile(ProjectFile());  // the run without a fault
+    return ReadFile(ProjectFile()) != oldFile_;
+  };
+  Sweep(true, closeOne, [&](HostStory& story, bool saved, const std::string&) {
+    EXPECT_EQ(ReadFile(ProjectFile()), saved ? newFile : oldFile_) << "never half a file";
+    if (saved) return;
+    story.OpenFile(b_);
+    runIdle(story);
+    EXPECT_NE(ReadFile(ProjectFile()), oldFile_) << "saved at the next change";
+    ExpectProfile({{kDefaultSection, "OpenNum", "2"}, {"Manuals", "0", "/D/Manuals/Setup.pdf?"}});
+  });
+  EXPECT_EQ(Profile(kDefaultSection, "0").rfind(standin::DIPathFromWindowsPath(a_), 0), 0u);
 }
 
 }  // namespace

@@ -40,16 +40,18 @@ TEST(HookFailures, RegisterAndInitAnswerFalseOnAHostErrorAndUnloadUndoesOnlyWhat
     bool init;  // the error comes while initialising, after a good register
     const char* operation;
     int call;
-    std::size_t unregistered, callbacksDestroyed, buttonsDestroyed;  // at unload
+    std::size_t unregistered, callbacksDestroyed, buttonsDestroyed, idleUnregistered;  // at unload
   } rows[] = {
-      {false, "ASCallbackCreate", 1, 0, 0, 0},           // 0: nothing made
-      {false, "AVAppRegisterNotification", 1, 0, 1, 0},  // 1: a callback, not registered
-      {false, "ASCallbackCreate", 2, 1, 1, 0},           // 2: registered; the quit hook not made
-      {false, "HFTReplaceEntry", 1, 1, 1, 0},            // 3
-      {true, "AVAppGetToolBar", 1, 1, 1, 0},             // 4: no button made
-      {true, "AVToolButtonNew", 1, 1, 1, 0},             // 5
-      {true, "AVToolBarAddButton", 1, 1, 1, 1},          // 6: a button made
-      {true, "AVToolButtonSetHelpText", 1, 1, 1, 1},     // 7
+      {false, "ASCallbackCreate", 1, 0, 0, 0, 0},           // 0: nothing made
+      {false, "AVAppRegisterNotification", 1, 0, 1, 0, 0},  // 1: a callback, not registered
+      {false, "ASCallbackCreate", 2, 1, 1, 0, 0},           // 2: registered; the quit hook not made
+      {false, "HFTReplaceEntry", 1, 1, 1, 0, 0},            // 3
+      {true, "AVAppGetToolBar", 1, 4, 5, 0, 1},             // 4: no button made
+      {true, "AVToolButtonNew", 1, 4, 5, 0, 1},             // 5
+      {true, "AVToolBarAddButton", 1, 4, 5, 1, 1},          // 6: a button made
+      {true, "AVToolButtonSetHelpText", 1, 4, 5, 1, 1},     // 7
+      {false, "AVAppRegisterNotification", 3, 2, 3, 0, 0},  // 8: the start-up's and AVDocDidOpen's
+      {false, "AVAppRegisterIdleProc", 1, 4, 5, 0, 0},      // 9: every notification, no idle procedure
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     SCOPED_TRACE("row " + std::to_string(i));
@@ -61,6 +63,7 @@ TEST(HookFailures, RegisterAndInitAnswerFalseOnAHostErrorAndUnloadUndoesOnlyWhat
     EXPECT_EQ(run.story.Log().Count("AVAppUnregisterNotification"), rows[i].unregistered);
     EXPECT_EQ(run.story.Log().Count("ASCallbackDestroy"), rows[i].callbacksDestroyed);
     EXPECT_EQ(run.story.Log().Count("AVToolButtonDestroy"), rows[i].buttonsDestroyed);
+    EXPECT_EQ(run.story.Log().Count("AVAppUnregisterIdleProc"), rows[i].idleUnregistered);
     ExpectHostClean(run.story);
   }
 }

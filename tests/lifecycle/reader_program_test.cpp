@@ -3,97 +3,35 @@
 // the reason), a page turned, File > Quit; Vellora.ini then lists both. At
 // the next start the plug-in reopens them as they were.
 #include <windows.h>
-
+// After windows.h, which it needs.
 #include <commctrl.h>
 
-#include <algorithm>
-#include <array>
-#include <chrono>
-#include <functional>
-#include <thread>
+#include <optional>
 
 #include "standin/di_path.h"
-#include "standin/document_window.h"
-#include "standin/main_window.h"
 #include "standin/reader_commands.h"
+#include "standin/reader_process.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
 
 namespace {
 
 using namespace support;
+using standin::TextOf;
 
 constexpr char kDefault[] = "CURRENT OPENED FILES";
 
 constexpr int kOpenDialogNameBox = 1148, kOpenDialogOldNameBox = 1152;  // cmb13, edt1
 constexpr int kMessageBoxText = 0xFFFF;
 
-bool WaitUntil(const std::function<bool()>& done) {
-  for (int tries = 0; tries < 600; ++tries, std::this_thread::sleep_for(std::chrono::milliseconds(50)))
-    if (done()) return true;
-  return false;
-}
+using standin::WaitUntil;
 
-std::string TextOf(HWND window) {
-  std::array<char, 1024> text{};
-  GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  return text.data();
-}
-
-struct Search {
-  DWORD process;
-  const char* className;
-  int control;
-  HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<Search*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  std::array<char, 64> name{};
-  GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-  if (process == search.process && IsWindowVisible(window) && std::string(name.data()) == search.className &&
-      (search.control == 0 || GetDlgItem(window, search.control) != nullptr))
-    search.found = window;
-  return search.found == nullptr;
-}
-
-// The reader program running in a process of its own.
-class ReaderProcess {
- public:
-  explicit ReaderProcess(const std::string& arguments) {
-    std::string command = "\"" + standin::WinePathFromLinux(VELLORA_READER_PATH) + "\" --reader \"" +
-                          PlugInDllPath() + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_));
-    EXPECT_TRUE(WaitUntil([&] { return (frame_ = Window(standin::kMainWindowClass)) != nullptr; })) << "no window";
+// The reader program, started by the test with the plug-in.
+struct ReaderProcess : standin::ReaderProcess {
+  explicit ReaderProcess(const std::string& arguments)
+      : standin::ReaderProcess(standin::WinePathFromLinux(VELLORA_READER_PATH), PlugInDllPath(), arguments) {
+    EXPECT_NE(Frame(), nullptr) << "no window";
   }
-  ~ReaderProcess() {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-
-  // A shown top-level window of the program of that class, one with the
-  // child `control` if given.
-  HWND Window(const char* className, int control = 0) {
-    Search search{process_.dwProcessId, className, control, nullptr};
-    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-  std::vector<std::string> DocumentTitles() {
-    std::vector<std::string> titles;
-    const HWND client = FindWindowExA(frame_, nullptr, "MDICLIENT", nullptr);
-    for (HWND document = FindWindowExA(client, nullptr, standin::kDocumentWindowClass, nullptr); document;
-         document = FindWindowExA(client, document, standin::kDocumentWindowClass, nullptr))
-      titles.push_back(TextOf(document));
-    std::sort(titles.begin(), titles.end());
-    return titles;
-  }
-  HWND Frame() const { return frame_; }
-  void Command(int command) { PostMessageA(frame_, WM_COMMAND, command, 0); }
   // File > Open, the path typed into the Open dialog, OK.
   void Open(const std::string& path) {
     Command(standin::kCommandOpen);
@@ -102,7 +40,7 @@ class ReaderProcess {
       return (dialog = Window("#32770", kOpenDialogNameBox)) || (dialog = Window("#32770", kOpenDialogOldNameBox));
     })) << "no Open dialog";
     HWND name = GetDlgItem(dialog, kOpenDialogNameBox) ? GetDlgItem(dialog, kOpenDialogNameBox)
-                                                      : GetDlgItem(dialog, kOpenDialogOldNameBox);
+                                                       : GetDlgItem(dialog, kOpenDialogOldNameBox);
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << "Open dialog stays";
@@ -115,17 +53,11 @@ class ReaderProcess {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return text;
   }
-  DWORD Quit() {
-    Command(standin::kCommandQuit);
-    DWORD code = STILL_ACTIVE;
-    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 60000), WAIT_OBJECT_0) << "the reader did not quit";
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
+  DWORD QuitNow() {
+    const std::optional<DWORD> code = Quit();
+    EXPECT_TRUE(code.has_value()) << "the reader did not quit";
+    return code.value_or(STILL_ACTIVE);
   }
-
- private:
-  PROCESS_INFORMATION process_{};
-  HWND frame_ = nullptr;
 };
 
 TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
@@ -143,7 +75,7 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
     EXPECT_EQ(reader.DocumentTitles(), (std::vector<std::string>{"reader a.pdf", "reader b.pdf"}));
     reader.Command(standin::kCommandNextPage);  // in b.pdf, in front
     reader.Command(standin::kCommandNextPage);
-    EXPECT_EQ(reader.Quit(), 0u);
+    EXPECT_EQ(reader.QuitNow(), 0u);
   }
   ExpectProfile({{kDefault, "OpenNum", "2"}, {kDefault, "ActiveArticleIndex", "1"}});
   EXPECT_EQ(Profile(kDefault, "0").rfind(standin::DIPathFromWindowsPath(a) + "?ALLSTATE=", 0), 0u);
@@ -158,14 +90,16 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
   EXPECT_TRUE(WaitUntil([&] { return !(state = ReadFile(stateFile)).empty(); }));
   EXPECT_EQ(again.DocumentTitles(), (std::vector<std::string>{"reader a.pdf", "reader b.pdf"}));
   EXPECT_NE(state.find("Documents open: 2\nDocument 1: " + a + "\n  reader a.pdf, 3 pages\n  Page 1 of 3\n"),
-            std::string::npos) << state;
-  EXPECT_NE(state.find("Document 2 (in front): " + b + "\n  reader b.pdf, 5 pages\n  Page 3 of 5\n"),
-            std::string::npos) << state;
+            std::string::npos)
+      << state;
+  EXPECT_NE(state.find("Document 2 (in front): " + b + "\n  reader b.pdf, 5 pages\n  Page 3 of 5\n"), std::string::npos)
+      << state;
   // The plug-in's button, after the reader's own three, opens its window
   // over the reader: a picture of both, then Cancel.
   again.Command(standin::kCommandToolButton + 3);
   HWND sheet = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (sheet = again.Window("#32770")) != nullptr && TextOf(sheet) == "Vellora v1.51"; }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return (sheet = again.Window("#32770")) != nullptr && TextOf(sheet) == "Vellora v1.51"; }));
   Sleep(500);  // the lists are filled and drawn
   std::string problem;
   EXPECT_TRUE(Screenshot(again.Frame(), "reader", problem)) << problem;
@@ -174,8 +108,53 @@ TEST(ReaderProgram, OpenReadQuitThenStartAgain) {
   // "1 reader a.pdf" of the "Window" menu, after its three window commands
   // and the separator, brings a.pdf to the front: the plug-in finds it there.
   again.Command(standin::kCommandWindowItem + 4);
-  EXPECT_EQ(again.Quit(), 0u);
+  EXPECT_EQ(again.QuitNow(), 0u);
   EXPECT_EQ(Profile(kDefault, "ActiveArticleIndex"), "0");
+}
+
+// The reader killed while the user works, then while its start-up restore
+// is under way: what the next start finds is what was open at the user's
+// last pause, with the document in front then.
+TEST(ReaderProgram, KilledAtWorkOrWhileRestoringItComesBackAsAtTheLastPause) {
+  const TempFolder folder;
+  const std::string a = folder.Pdf("kill a.pdf", 9), b = folder.Pdf("kill b.pdf", 9), c = folder.Pdf("kill c.pdf", 9);
+  std::string atThePause;
+  {
+    ReaderProcess reader("\"" + a + "\" \"" + b + "\" \"" + c + "\"");
+    EXPECT_TRUE(WaitUntil([&] { return reader.DocumentTitles().size() == 3; }));
+    reader.Command(standin::kCommandNextPage);        // in c.pdf, in front
+    reader.Command(standin::kCommandWindowItem + 4);  // "1 kill a.pdf", after the window commands
+    for (int i = 0; i < 3; ++i) reader.Command(standin::kCommandNextPage);
+    EXPECT_TRUE(WaitUntil([&] {
+      return Profile(kDefault, "0").find("&PAGE=3&") != std::string::npos &&
+             Profile(kDefault, "ActiveArticleIndex") == "0";
+    })) << "saved while the user pauses";
+    atThePause = ReadFile(ProjectFile());
+    // One more page, the window opened, and the reader gone while it is open.
+    reader.Command(standin::kCommandNextPage);
+    reader.Command(standin::kCommandToolButton + 3);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(reader.Window("#32770")) == "Vellora v1.51"; }));
+    Sleep(2500);
+    reader.Kill();
+  }
+  EXPECT_EQ(ReadFile(ProjectFile()), atThePause) << "as before the window opened";
+  {
+    ReaderProcess slow("--open-delay 1000");
+    EXPECT_TRUE(WaitUntil([&] { return !slow.DocumentTitles().empty(); }));
+    slow.Kill();
+    EXPECT_LT(slow.DocumentTitles().size(), 3u) << "killed while restoring";
+  }
+  EXPECT_EQ(ReadFile(ProjectFile()), atThePause) << "whole";
+
+  const std::string stateFile = folder.Path("kill state.txt");
+  ReaderProcess again("--state-file \"" + stateFile + "\"");
+  std::string state;
+  EXPECT_TRUE(WaitUntil([&] { return !(state = ReadFile(stateFile)).empty(); }));
+  EXPECT_NE(state.find("Documents open: 3\nDocument 1 (in front): " + a + "\n  kill a.pdf, 9 pages\n  Page 4 of 9\n"),
+            std::string::npos)
+      << state;
+  EXPECT_NE(state.find("Document 3: " + c + "\n  kill c.pdf, 9 pages\n  Page 2 of 9\n"), std::string::npos) << state;
+  EXPECT_EQ(again.QuitNow(), 0u);
 }
 
 }  // namespace

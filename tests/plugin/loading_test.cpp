@@ -65,8 +65,9 @@ TEST(Loading, TheConversationWithHostsOfEveryKind) {
       EXPECT_EQ(report.callbacksHandedOver, 3);
       EXPECT_TRUE(report.registered.value_or(false) && report.initialized.value_or(false));
       // Handshake, register, init and unload; then the start-up notification,
-      // the quit hook and the button.
-      EXPECT_EQ(host.Callbacks().Created(), 7);
+      // the quit hook, the three other notifications, the idle procedure and
+      // the button.
+      EXPECT_EQ(host.Callbacks().Created(), 11);
       EXPECT_EQ(host.Handshake().exportHFTsCallback, nullptr) << "left as the host set it";
       EXPECT_STREQ(host.Atoms().GetString(host.Handshake().appName), "StandinReader");
       host.Unload();

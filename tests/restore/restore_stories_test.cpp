@@ -25,6 +25,8 @@ using standin::ViewSettings;
 
 ProjectStore* capturedStore = nullptr;
 void Capture() { CaptureOpenDocuments(*capturedStore); }
+std::vector<AVDoc>* closing = nullptr;
+void CaptureInPlace() { CaptureOpenDocuments(*capturedStore, CaptureActivation::kNone, closing); }
 
 class RestoreStory : public ::testing::Test {
  protected:
@@ -165,6 +167,16 @@ TEST_F(RestoreStory, ACaptureRebuildsTheStoreFromTheOpenDocuments) {
   EXPECT_EQ(support::FrontPosition(story_), 0);
   EXPECT_EQ(store.ClipboardSource(), 1);
   EXPECT_EQ(store.ClipboardMode(), ClipMode::kCut);
+  // In place: nothing comes to the front; b, about to close, is left out,
+  // and so is the handle of one that closed, which is then forgotten.
+  std::vector<AVDoc> leftOut = {reinterpret_cast<AVDoc>(&store), b};
+  closing = &leftOut;
+  story_.Log().Clear();
+  EXPECT_FALSE(story_.Host().CallPlugIn("Capture", {}, &HostEntry<CaptureInPlace>::Call).raised);
+  ASSERT_EQ(store.Files(0).Count(), 1);
+  EXPECT_EQ(store.Files(0).Entry(0).path, texts_["%c"]);
+  EXPECT_EQ(leftOut, std::vector<AVDoc>{b});
+  EXPECT_EQ(story_.Log().Count("AVMenuItemExecute"), 0u);
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ void UnregistersItself(void* self) { host::AVAppUnregisterIdleProc(self, self); 
 class HostNotifications : public StoryTest {
  protected:
   void SetUp() override {
+    options_.registerAndInit = false;  // the test's listeners and idle procedures are the only ones
     StoryTest::SetUp();
     story = &story_;
     heard.clear();

@@ -10,7 +10,7 @@
 
 class StoryTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(story_.StartLinked(&PlugInMain).handshake, true); }
+  void SetUp() override { ASSERT_EQ(story_.StartLinked(&PlugInMain, options_).handshake, true); }
   void TearDown() override {
     EXPECT_EQ(story_.FrameDepth(), 0u);
     EXPECT_EQ(story_.Violations().size(), expectedViolations_) << "the host reported misuse";
@@ -18,6 +18,7 @@ class StoryTest : public ::testing::Test {
   // The test provokes `count` more misuses the host must report.
   void ExpectViolations(std::size_t count) { expectedViolations_ += count; }
 
+  standin::StartOptions options_;
   standin::HostStory story_;
   support::TempFolder files_;
   std::size_t expectedViolations_ = 0;

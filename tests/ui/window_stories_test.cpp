@@ -578,6 +578,12 @@ std::string ShownState(const standin::DocumentState& state) {
          std::to_string(state.rect.top);
 }
 
+HostStory* idling = nullptr;
+void CALLBACK IdleInTheWindow(HWND, UINT, UINT_PTR, DWORD) {
+  for (const standin::IdleProc& idle : idling->Host().Idle().All())
+    idling->Host().CallPlugIn("IdleProc", {}, reinterpret_cast<AVIdleProc>(idle.proc), idle.clientData);
+}
+
 TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   HostStory story;
   Start(story);
@@ -658,6 +664,26 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
     PressOkAndAnswerReload(w, IDYES);
   });
   EXPECT_EQ(OpenNames(story), "b.pdf c.pdf d.pdf* ");
+  expectProjectsKept();
+  // What the window opens, it opens with nothing saved (Cancel), even by a
+  // host that calls the idle procedure from the window's loop (a timer here;
+  // the stand-in does not); once it is closed, the reader's idle saves the
+  // open documents.
+  idling = &story;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, IdleInTheWindow);
+  OpenWindow(story, [&](const Page& w) {
+    kit::ClickListRow(w.projects, 1);
+    kit::SelectRows(w.files, {0});
+    kit::Click(w.page, IDC_OPEN_FILES);
+    Sleep(600);
+    EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "3");
+    kit::EndSheet(w.sheet, IDCANCEL);
+  });
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "3");
+  story.IdleFor(800);
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "4");
+  EXPECT_EQ(Profile("CURRENT OPENED FILES", "3").rfind(pdf[0] + "?", 0), 0u);
   expectProjectsKept();
   ExpectHostClean(story);
 }

@@ -33,28 +33,38 @@ std::string Tried(const std::string& path, DWORD error) {
   return path + ": " + reason.erase(reason.find_last_not_of(" \r\n") + 1);
 }
 
-// The quit, or (`window`) the window opened and closed with OK, with the box
-// that says nothing was saved answered, pictured and its owner checked when
-// a problem is due; a box that is not due fails the test (the kit cancels
-// it). Gives the quit's answer.
-bool Save(HostStory& story, bool window, const std::string& problem = {}) {
+// When a save is made: the quit, the window opened and closed with OK, or
+// the reader idle after a change.
+enum class Moment { kQuit, kWindowOk, kIdle };
+
+// The save at `moment`, with the box that says nothing was saved answered,
+// pictured and its owner checked when a problem is due; a box that is not
+// due fails the test (the kit cancels it). Gives the quit's answer.
+bool Save(HostStory& story, Moment moment, const std::string& problem = {}) {
+  const bool window = moment == Moment::kWindowOk;
   bool answer = false;
-  kit::Drive([&] { answer = window ? story.ClickToolButton("Vellora:FavoritePDFConfig") : story.AskToQuit(); },
-             [&] {
-               const HWND owner = window ? kit::WaitForWindow("Vellora v1.51") : story.Host().MainWindowHandle();
-               if (window) kit::Click(owner, IDOK);
-               if (problem.empty()) return;
-               EXPECT_EQ(GetWindow(kit::WaitForWindow(kBox, "#32770"), GW_OWNER), owner);
-               kit::Screenshot(kit::WaitForWindow(kBox, "#32770"), window ? "save_failure_ok" : "save_failure_quit");
-               kit::AnswerBox(kBox,
-                              "Your projects and the list of open documents could not be saved. Nothing was "
-                              "written.\n\n" +
-                                  problem + "\n\n" +
-                                  (window ? "Your changes are kept in memory only, until the Quendle window is "
-                                            "opened again or Acrobat quits."
-                                          : "The documents open now will not be reopened at the next start."),
-                              IDI_HAND, IDOK);
-             });
+  kit::Drive(
+      [&] {
+        if (moment == Moment::kIdle) return story.IdleFor(6000);  // a save 5 s after the one before
+        answer = window ? story.ClickToolButton("Vellora:FavoritePDFConfig") : story.AskToQuit();
+      },
+      [&] {
+        const HWND owner = window ? kit::WaitForWindow("Vellora v1.51") : story.Host().MainWindowHandle();
+        if (window) kit::Click(owner, IDOK);
+        if (problem.empty()) return;
+        EXPECT_EQ(GetWindow(kit::WaitForWindow(kBox, "#32770"), GW_OWNER), owner);
+        const char* const picture[] = {"save_failure_quit", "save_failure_ok", "save_failure_idle"};
+        kit::Screenshot(kit::WaitForWindow(kBox, "#32770"), picture[static_cast<int>(moment)]);
+        const char* const after[] = {
+            "The documents open now will not be reopened at the next start.",
+            "Your changes are kept in memory only, until the Quendle window is opened again or Acrobat quits.",
+            "Vellora tries again at the next change to your documents and will not tell you again until Acrobat is "
+            "started again. As long as nothing can be saved, the next start may not reopen the documents open now."};
+        kit::AnswerBox(kBox,
+                       "Your projects and the list of open documents could not be saved. Nothing was written.\n\n" +
+                           problem + "\n\n" + after[static_cast<int>(moment)],
+                       IDI_HAND, IDOK);
+      });
   return answer;
 }
 
@@ -64,7 +74,7 @@ void Session(const std::string& pdf = {}) {
   HostStory story;
   Start(story);
   if (!pdf.empty()) story.OpenFile(pdf);
-  EXPECT_TRUE(Save(story, false));
+  EXPECT_TRUE(Save(story, Moment::kQuit));
 }
 
 TEST(NoSystemFile, AFirstQuitWritesTheUsersFileAndTheNextStartRestoresFromIt) {
@@ -94,7 +104,7 @@ TEST(SystemFile, AQuitCarriesItsProjectsToTheUsersFileThenTheWindowReadsItAndOkW
   HostStory story;
   Start(story);
   story.OpenFile(folder.Pdf("a.pdf", 2));
-  Save(story, true);
+  Save(story, Moment::kWindowOk);
   ExpectProfile({{kDefault, "OpenNum", "1"}, {"PROJECT_NAME", "2", "Mine"}}, user);
 
   // The user's file gone and its folder's name taken by a file: neither
@@ -102,8 +112,14 @@ TEST(SystemFile, AQuitCarriesItsProjectsToTheUsersFileThenTheWindowReadsItAndOkW
   RemoveProjectFile();
   ASSERT_TRUE(WriteFile(FolderOf(user), "in the folder's place"));
   const std::string problem = Tried(ProjectFile(), ERROR_ACCESS_DENIED) + "\n" + Tried(user, ERROR_PATH_NOT_FOUND);
-  Save(story, true, problem);
-  EXPECT_TRUE(Save(story, false, problem));
+  Save(story, Moment::kWindowOk, problem);
+  // While the user works the same is said once a run; a later save that
+  // fails says nothing.
+  story.OpenFile(folder.Pdf("b.pdf", 2));
+  Save(story, Moment::kIdle, problem);
+  story.Close(story.OpenDocuments().back());
+  Save(story, Moment::kIdle);
+  EXPECT_TRUE(Save(story, Moment::kQuit, problem));
   EXPECT_EQ(ReadFile(FolderOf(user)), "in the folder's place");
   ExpectHostClean(story);
 }
