@@ -585,10 +585,11 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   const auto entry = [&](int key, int file) {
     return std::to_string(key) + "=" + pdf[file] + "?" + StoredState(file) + "\r\n";
   };
-  const std::string projects =
-      ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) + "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
-      entry(0, 0) + entry(1, 1) + entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
-      entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
+  const std::string projects = ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) +
+                               "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" + entry(0, 0) + entry(1, 1) +
+                               entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
+                               entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + entry(3, 3) +
+                               "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
   WriteFile(ProjectFile(), projects);
   story.OpenFile(pdfs_.Pdf("x.pdf", 2));
   const auto expectProjectsKept = [&] {
@@ -622,11 +623,12 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
     const std::vector<AVDoc> docs = story.OpenDocuments();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(ShownState(story.State(docs[i])), StoredState(i)) << "file " << i;
     // A document kept open when the user is asked stays open; a path the
-    // host cannot use is one warning, the others open.
+    // host cannot use is one warning, the others open, and the active file
+    // is found among those that opened.
     story.KeepOpenWhenAsked(docs[0]);
     load(2, IDYES);
     kit::AnswerBox("Warning", "Wrong path or file name, cannot open", IDI_HAND, IDOK);
-    expectOpen("a.pdf* c.pdf ", 2, __LINE__);
+    expectOpen("a.pdf c.pdf* d.pdf ", 3, __LINE__);
     story.KeepOpenWhenAsked(docs[0], false);
     // No active file: nothing is brought to the front by the plug-in.
     const std::size_t executed = story.Log().Count("AVMenuItemExecute");
