@@ -545,13 +545,26 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     add(folder, tooMany);
     kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND, IDOK);
     EXPECT_EQ(kit::RowCount(w.files), 3);
+    // Two rows cut and pasted into the full project with room for one: one
+    // moves, the other stays marked, and the paste says so.
+    kit::SelectRows(w.files, {0, 1});
+    kit::Click(w.page, IDC_CUT_FILES);
+    kit::ClickListRow(w.projects, 2);
+    kit::SelectRows(w.files, {0});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    kit::Click(w.page, IDC_PASTE_FILES);
+    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 1 of the files were not pasted!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::ListText(w.projects, 2), "Full (256)");
+    kit::ClickListRow(w.projects, 1);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{1, 0}));
     // The default project's files are not cut.
     kit::ClickListRow(w.projects, 0);
     kit::Click(w.page, IDC_CUT_FILES);
     kit::AnswerBox("Warning", "Default project cannot be cut!", IDI_HAND, IDOK);
+    // Pasting into other projects than the default one: no offer to reload it.
     kit::EndSheet(w.sheet, IDOK);
   });
-  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Files", "0"), "3 /C/vellora-root-b.pdf?");
+  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Full", "255"), "2 /C/vellora-root-b.pdf?");
   for (const std::string& path : root) DeleteFileA(path.c_str());
   ExpectHostClean(story);
 }
