@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "res/resource_ids.h"
 #include "standin/di_path.h"
 #include "standin/documents.h"
+#include "standin/main_window.h"
 #include "standin/sample_pdf.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
@@ -791,7 +793,15 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
   }
 }
 
-TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
+// A list box whose entries claim more text than memory can hold.
+LRESULT CALLBACK EndlessEntries(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == LB_GETTEXTLEN) return std::numeric_limits<LRESULT>::max();
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// An error in a page's handler never unwinds through the platform's window
+// code: the window closes and the error reaches the host.
+TEST_F(Window, AnErrorWhileOpeningOrDrawingClosesTheWindowAndReachesTheHost) {
   HostStory story;
   Start(story);
   story.OpenFile(pdfs_.Pdf("first.pdf", 2));
@@ -801,6 +811,17 @@ TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
   EXPECT_EQ(story.LastFailedCall()->code, kInjected);
   EXPECT_FALSE(kit::WindowShown(kSheet));
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // A project list entry whose text cannot be held, drawn.
+  standin::RegisterWindowClass("VelloraEndlessEntries", EndlessEntries, nullptr, nullptr);
+  OpenWindow(story, [&](const Page& w) {
+    const WindowHandle list(
+        CreateWindowA("VelloraEndlessEntries", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
+    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_PROJECT_LIST, 0, ODA_DRAWENTIRE, 0, list.get(), nullptr, {0, 0, 9, 9}, 0};
+    SendMessageA(w.page, WM_DRAWITEM, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&item));
+    kit::WaitUntilGone(w.sheet);
+  });
+  EXPECT_EQ(story.LastFailedCall()->code, kErrUnknown);
   ExpectHostClean(story);
 }
 
