@@ -19,6 +19,10 @@ std::optional<std::string_view> ProjectNameAsRead(std::string_view name, bool ke
   return ini_text::Trim(name).substr(at, read.size());
 }
 
+bool ReadsBackEmpty(std::string_view name) {
+  return ProjectSection(IniValueAsRead(ProjectNameValue(name, false), kProjectNameBuffer)).empty();
+}
+
 std::string ProjectNameValue(std::string_view name, bool keepQuotes) {
   // A value is written without its leading blanks and read without its
   // trailing ones.

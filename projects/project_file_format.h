@@ -40,6 +40,9 @@ inline constexpr std::size_t kLongestNumber = kNumberBuffer - 1;
 // "PROJECT_NAME" (the project list's own section).
 std::optional<std::string_view> ProjectNameAsRead(std::string_view name, bool keepQuotes = false);
 
+// True when the name comes back as nothing but blanks (as "" or '  ' do).
+bool ReadsBackEmpty(std::string_view name);
+
 // The value a project's name is written as: the name without the blanks at
 // either end; with `keepQuotes`, in a pair of quotes as well, which the
 // reader takes away instead of the name's own.

@@ -341,15 +341,19 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     const char kCannotSave[] =
         "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
         "PROJECT_NAME.";
-    const std::pair<std::string, const char*> refused[] = {
-        {"b", kExists}, {"'XYZ'", kExists}, {"a]b", kCannotSave}, {"Project_Name", kCannotSave},
-        {"two\r\nlines", kCannotSave}};
+    const char kEmpty[] = "The project name is empty without its quotes and blanks, please choose another!";
+    const std::pair<std::string, const char*> refused[] = {{"b", kExists},
+                                                           {"'XYZ'", kExists},
+                                                           {"a]b", kCannotSave},
+                                                           {"Project_Name", kCannotSave},
+                                                           {"two\r\nlines", kCannotSave},
+                                                           {"\"\"", kEmpty}};
     for (std::size_t row = 0; row < std::size(refused); ++row) {
       SCOPED_TRACE("refused name " + std::to_string(row));
       dialog = newProject(5);
       TypeName(dialog, refused[row].first);
       kit::AnswerBox("Warning", refused[row].second, IDI_EXCLAMATION, IDOK);
-      if (refused[row].second == kCannotSave) {
+      if (refused[row].second != kExists) {
         ASSERT_TRUE(IsWindow(dialog) && kit::Visible(dialog)) << "the dialog stays open";
         PostMessageA(kit::Find(dialog, IDC_PROJECT_NAME), WM_KEYDOWN, VK_ESCAPE, 0);
       }
