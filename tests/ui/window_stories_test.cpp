@@ -183,27 +183,43 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     kit::Screenshot(w.sheet, "quendle_reports");
 
     // Sorting "Reports" with zeta.pdf selected: it stays selected wherever it goes.
-    kit::SelectRows(w.files, {0});
-    struct Sort {
+    const auto names = [&] {
+      std::vector<std::string> shown;
+      for (int row = 0; row < kit::RowCount(w.files); ++row) {
+        shown.push_back(kit::RowText(w.files, row, 0));
+        EXPECT_EQ(kit::RowImage(w.files, row), shown.back() == "alpha.pdf" ? 1 : 0) << "the active file's icon";
+      }
+      return shown;
+    };
+    const std::vector<std::string> byFolder = {"alpha.pdf", "zeta.pdf", "mid.pdf"};
+    const std::vector<std::string> byName = {"alpha.pdf", "mid.pdf", "zeta.pdf"};
+    const auto reversed = [](std::vector<std::string> v) { return std::vector<std::string>(v.rbegin(), v.rend()); };
+    const struct {
+      bool otherProjectFirst;  // another project chosen, then "Reports" again, before the click
       int column;
       std::vector<std::string> names;
-      int zetaRow;
+    } sorts[] = {
+        {false, 1, byFolder},            // 1: ascending
+        {false, 1, reversed(byFolder)},  // 2: the same column again: descending
+        {false, 1, byFolder},            // 3: and again: ascending
+        {false, 0, byName},              // 4: another column: ascending
+        {true, 0, byName},               // 5: after another project, ascending whatever came before
+        {false, 0, reversed(byName)},    // 6
     };
-    const Sort sorts[] = {
-        {1, {"alpha.pdf", "zeta.pdf", "mid.pdf"}, 1},  // by folder, ascending
-        {1, {"mid.pdf", "zeta.pdf", "alpha.pdf"}, 1},  // the same column again: descending
-        {0, {"alpha.pdf", "mid.pdf", "zeta.pdf"}, 2},  // by name, ascending
-    };
+    kit::SelectRows(w.files, {0});
     for (std::size_t i = 0; i < std::size(sorts); ++i) {
       SCOPED_TRACE("sort " + std::to_string(i + 1));
-      kit::ClickColumn(w.files, sorts[i].column);
-      std::vector<std::string> names;
-      for (int row = 0; row < kit::RowCount(w.files); ++row) {
-        names.push_back(kit::RowText(w.files, row, 0));
-        EXPECT_EQ(kit::RowImage(w.files, row), names.back() == "alpha.pdf" ? 1 : 0) << "the active file's icon";
+      if (sorts[i].otherProjectFirst) {
+        kit::ClickListRow(w.projects, 2);
+        kit::ClickListRow(w.projects, 1);
+        const std::vector<std::string> before = names();
+        kit::SelectRows(w.files,
+                        {static_cast<int>(std::find(before.begin(), before.end(), "zeta.pdf") - before.begin())});
       }
-      EXPECT_EQ(names, sorts[i].names);
-      EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{sorts[i].zetaRow});
+      kit::ClickColumn(w.files, sorts[i].column);
+      EXPECT_EQ(names(), sorts[i].names);
+      const auto zeta = std::find(sorts[i].names.begin(), sorts[i].names.end(), "zeta.pdf") - sorts[i].names.begin();
+      EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{static_cast<int>(zeta)});
     }
     kit::ClickListRow(w.projects, 0);
     EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
