@@ -1,5 +1,6 @@
 #include "docstate/activate_document.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "host/host_operations.h"
@@ -27,4 +28,10 @@ void ActivateNthDocument(std::int32_t n) {
 
   const AcquiredMenuItem item(host::AVMenuAcquireMenuItemByIndex(menu.get(), static_cast<ASInt32>(index)));
   if (item) host::AVMenuItemExecute(item.get());
+}
+
+void ActivateOpenedEntry(const std::vector<bool>& opened, std::int32_t active) {
+  if (active < 0 || static_cast<std::size_t>(active) >= opened.size() || !opened[static_cast<std::size_t>(active)])
+    return;
+  ActivateNthDocument(static_cast<std::int32_t>(std::count(opened.begin(), opened.begin() + active, true)));
 }

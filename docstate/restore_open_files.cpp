@@ -1,6 +1,6 @@
 #include "docstate/restore_open_files.h"
 
-#include <cstdint>
+#include <vector>
 
 #include "docstate/activate_document.h"
 #include "docstate/open_with_state.h"
@@ -15,9 +15,7 @@ bool OpenEntry(std::string_view entry) {
 
 void RestoreOpenFiles() {
   const StartupProject project = ReadStartupProject(ProjectFilePath());
-  std::int32_t opened = 0;
-  for (const std::string& entry : project.entries) {
-    if (OpenEntry(entry)) ++opened;
-  }
-  if (project.activeIndex && *project.activeIndex < opened) ActivateNthDocument(*project.activeIndex);
+  std::vector<bool> opened;
+  for (const std::string& entry : project.entries) opened.push_back(OpenEntry(entry));
+  if (project.activeIndex) ActivateOpenedEntry(opened, *project.activeIndex);
 }

@@ -5,8 +5,8 @@
 
 // Reads the default project of the project file (ReadStartupProject), opens
 // each listed document in key order with its view state, then brings the
-// document at "ActiveArticleIndex" to the front when that many documents
-// opened.
+// entry at "ActiveArticleIndex" to the front when it opened
+// (ActivateOpenedEntry: entries that did not open before it are not counted).
 // Shows nothing; host errors propagate as HostError.
 void RestoreOpenFiles();
 

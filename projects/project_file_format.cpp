@@ -6,16 +6,28 @@
 
 namespace project_file {
 
-std::optional<std::string_view> ProjectNameAsRead(std::string_view name) {
+std::optional<std::string_view> ProjectNameAsRead(std::string_view name, bool keepQuotes) {
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return std::nullopt;
+  const std::string value = ProjectNameValue(name, keepQuotes);
+  const std::string_view read = IniValueAsRead(value, kProjectNameBuffer);
+  if (read != IniValueAsRead(value, value.size() + 2)) return std::nullopt;  // cut by the buffer
+  const std::string_view section = ProjectSection(read);
+  if (section.empty() || EqualIgnoringAsciiCase(section, kProjectListSection)) return std::nullopt;
+  // The same text in the name itself: the value is the name less its blanks,
+  // after the added quote when there is one.
+  const std::size_t at = static_cast<std::size_t>(read.data() - value.data()) - (keepQuotes ? 1 : 0);
+  return ini_text::Trim(name).substr(at, read.size());
+}
+
+bool ReadsBackEmpty(std::string_view name) {
+  return ProjectSection(IniValueAsRead(ProjectNameValue(name, false), kProjectNameBuffer)).empty();
+}
+
+std::string ProjectNameValue(std::string_view name, bool keepQuotes) {
   // A value is written without its leading blanks and read without its
   // trailing ones.
   const std::string_view stored = ini_text::Trim(name);
-  const std::string_view read = IniValueAsRead(stored, kProjectNameBuffer);
-  if (read != IniValueAsRead(stored, stored.size() + 2)) return std::nullopt;  // cut by the buffer
-  const std::string_view section = ProjectSection(read);
-  if (section.empty() || EqualIgnoringAsciiCase(section, kProjectListSection)) return std::nullopt;
-  return read;
+  return keepQuotes ? '"' + std::string(stored) + '"' : std::string(stored);
 }
 
 std::string_view ProjectSection(std::string_view nameAsRead) { return ini_text::Trim(nameAsRead); }

@@ -13,6 +13,7 @@
 // one, except file values, which FileValueThatFits cuts.
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace project_file {
@@ -32,11 +33,20 @@ inline constexpr std::size_t kFileValueBuffer = 1024;
 inline constexpr std::size_t kLongestNumber = kNumberBuffer - 1;
 
 // The name a project comes back with when its name is written as a value of
-// [PROJECT_NAME]: without the blanks around it and a pair of enclosing quotes.
+// [PROJECT_NAME] (ProjectNameValue): without the blanks around it and a pair
+// of enclosing quotes, or, written with `keepQuotes`, with its own quotes.
 // Nothing when it cannot come back whole and find its section: a line break
 // or NUL byte, more than the reader's buffer takes, nothing but blanks, or
 // "PROJECT_NAME" (the project list's own section).
-std::optional<std::string_view> ProjectNameAsRead(std::string_view name);
+std::optional<std::string_view> ProjectNameAsRead(std::string_view name, bool keepQuotes = false);
+
+// True when the name comes back as nothing but blanks (as "" or '  ' do).
+bool ReadsBackEmpty(std::string_view name);
+
+// The value a project's name is written as: the name without the blanks at
+// either end; with `keepQuotes`, in a pair of quotes as well, which the
+// reader takes away instead of the name's own.
+std::string ProjectNameValue(std::string_view name, bool keepQuotes);
 
 // True when the two names would find the same section once read back from
 // the file (letter case ignored): two such projects cannot both be kept.

@@ -51,32 +51,47 @@ void DeleteAllSections(IniDocument& doc, std::string_view name) {
   }
 }
 
-// A project that is written: its position in the store and its section.
+// A project that is written: its position in the store, its section, and
+// whether its name is written in added quotes.
 struct WrittenProject {
   int index;
   std::string_view section;
+  bool keepQuotes;
 };
 
-// The projects that are written, in store order: those whose name comes
-// back from the file (ProjectNameAsRead) to a section that no earlier
-// project has (letter case ignored).
+// The projects that are written, in store order, each with a section that no
+// other has (letter case ignored): the one its name comes back to from the
+// file (ProjectNameAsRead). A name that comes back without its own quotes
+// (only a user's file gives one: it was read from a value in two pairs) keeps
+// them, and the section it was read from, when without them it would find no
+// section of its own: nothing or one that another project's name is read
+// from. So a project the file held is never written over by another.
 std::vector<WrittenProject> WrittenProjects(const ProjectStore& store) {
+  std::unordered_set<std::string> own;  // the sections the names are read from
+  for (int i = 0; i < store.ProjectCount(); ++i) own.insert(Folded(ini_text::Trim(store.Name(i))));
   std::vector<WrittenProject> written;
   std::unordered_set<std::string> sections;
   for (int i = 0; i < store.ProjectCount(); ++i) {
-    const auto read = ProjectNameAsRead(store.Name(i));
-    if (read && sections.insert(Folded(ProjectSection(*read))).second) written.push_back({i, ProjectSection(*read)});
+    const std::string_view name = store.Name(i);
+    for (const bool keepQuotes : {false, true}) {
+      const auto read = ProjectNameAsRead(name, keepQuotes);
+      if (!read) continue;
+      const std::string folded = Folded(ProjectSection(*read));
+      const bool moves = folded != Folded(ini_text::Trim(name));
+      if ((moves && own.count(folded) > 0) || !sections.insert(folded).second) continue;
+      written.push_back({i, ProjectSection(*read), keepQuotes});
+      break;
+    }
   }
   return written;
 }
 
 // Calls emit(key, value) for each key of [PROJECT_NAME], in order.
-// A name is written as a value is: without the blanks at either end.
 template <typename Emit>
 void EmitProjectListKeys(const ProjectStore& store, const std::vector<WrittenProject>& written, Emit emit) {
   emit(kProjectCountKey, Number(static_cast<long long>(written.size())));
   for (std::size_t k = 0; k < written.size(); ++k) {
-    emit(std::to_string(k), ini_text::Trim(store.Name(written[k].index)));
+    emit(std::to_string(k), ProjectNameValue(store.Name(written[k].index), written[k].keepQuotes));
   }
 }
 
@@ -195,9 +210,10 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
     }
     // WriteProjects puts every section it writes at the end, once the
     // sections of that name have gone, and the names and values it writes
-    // all read back as they stand (trimmed names, sections as read, numbers,
-    // the file values WrittenLength lets through): so the result is the
-    // document without those sections, then the new ones.
+    // all read back as they stand (trimmed names, in added quotes or not,
+    // sections as read, numbers, the file values WrittenLength lets
+    // through): so the result is the document without those sections, then
+    // the new ones.
     DeleteAllSections(doc, kProjectListSection);
     for (const WrittenProject& project : written) DeleteAllSections(doc, project.section);
     kept = doc.Serialize();

@@ -16,7 +16,11 @@ class ProjectStore;
 // Every project that can come back is written: a name is left out (its
 // section untouched) only when ProjectNameAsRead refuses it or an earlier
 // project has its section. A project's section is the one its name finds as
-// read back, so a quoted name keeps its files. A file is written as much as
+// read back, so a quoted name keeps its files. A name that the reader would
+// give back without its own quotes (one a user's file held in two pairs)
+// keeps them, written in added quotes, when without them it would find no
+// section, or one another project's name is read from: no project the file
+// held is written over by another. A file is written as much as
 // FileValueThatFits keeps (its path and "?" at least) and left out when even
 // its path does not fit. Counts and the active index follow what is written.
 // Every section of a written name is deleted, not only the first, so that a

@@ -5,6 +5,7 @@
 #include "controls/help_launcher.h"
 #include "controls/link_label.h"
 #include "res/resource_ids.h"
+#include "ui/manager_window.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ LinkLabel ideasLink;
 INT_PTR CALLBACK AboutPage(HWND page, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      AttachPage(page, lParam);  // so that an error in a handler reaches the sheet
       homePageLink.Attach(page, IDC_HOME_PAGE_LINK, VELLORA_HOME_PAGE_TARGET);
       supportLink.Attach(page, IDC_SUPPORT_LINK, VELLORA_SUPPORT_TARGET);
       ideasLink.Attach(page, IDC_IDEAS_LINK, VELLORA_IDEAS_TARGET);
@@ -28,7 +30,7 @@ INT_PTR CALLBACK AboutPage(HWND page, UINT message, WPARAM /*wParam*/, LPARAM lP
       return TRUE;
     case WM_NOTIFY:
       if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_HELP))
-        ShowPageHelp(page, kAboutPageTopic);
+        GuardPage(page, [page] { ShowPageHelp(page, kAboutPageTopic); });
       return FALSE;
     default:
       return FALSE;

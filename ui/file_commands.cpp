@@ -3,7 +3,6 @@
 #include <commdlg.h>
 
 #include <array>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -71,10 +70,7 @@ void OnAddFiles(HWND page, HWND fileList, HWND projectList) {
   UpdateProjectItem(projectList, project, true);
   FillFileList(fileList, projectList);
   SelectLastRows(fileList, added);
-  if (leftOut == 0) return;
-  std::array<char, sizeof kLeftOutFormat + 16> text{};
-  std::snprintf(text.data(), text.size(), kLeftOutFormat, leftOut);
-  ShowWarning(page, text.data(), MB_ICONHAND);
+  if (leftOut > 0) ShowLeftOutWarning(page, kLeftOutFormat, leftOut);
 }
 
 void OnDeleteFiles(HWND page, HWND fileList, HWND projectList) {

@@ -31,14 +31,18 @@ ASBool CollectDocument(AVDoc doc, void* documents) {
 
 // Opens the files in order; each that opened joins the default project,
 // whose entry then shows its new count (and stays the current one when it is
-// the project being opened).
-void OpenIntoDefaultProject(HWND page, HWND projectList, std::int32_t project, const std::vector<FileEntry>& files) {
+// the project being opened). Gives which files opened.
+std::vector<bool> OpenIntoDefaultProject(HWND page, HWND projectList, std::int32_t project,
+                                         const std::vector<FileEntry>& files) {
   ProjectStore& store = PageStore(page);
+  std::vector<bool> opened;
   for (const FileEntry& file : files) {
-    if (!OpenProjectEntry(page, file.path, file.state)) continue;
+    opened.push_back(OpenProjectEntry(page, file.path, file.state));
+    if (!opened.back()) continue;
     store.AddFile(file.path, file.state, 0);
     UpdateProjectItem(projectList, 0, project == 0);
   }
+  return opened;
 }
 
 // A copy of the project's files: what opens is what the project held when
@@ -93,9 +97,9 @@ void LoadProject(HWND page, HWND /*fileList*/, HWND projectList) {
     }
   }
   if (project < 0) return;
-  OpenIntoDefaultProject(page, projectList, project, FilesOf(store, project));
+  const std::vector<bool> opened = OpenIntoDefaultProject(page, projectList, project, FilesOf(store, project));
   if (project == 0) PageState().defaultProjectChanged = false;
-  ActivateNthDocument(store.Files(project).ActiveIndex());
+  ActivateOpenedEntry(opened, store.Files(project).ActiveIndex());
 }
 
 void OpenSelectedFiles(HWND page, HWND fileList, HWND projectList) {

@@ -17,7 +17,8 @@ bool OpenProjectEntry(HWND page, std::string_view hostPath, std::string_view sta
 
 // Offers to close every open document first, then opens every file of the
 // selected project and adds each that opened to the default project; the
-// project's active file comes to the front. Yes closes the documents and,
+// project's active file comes to the front when it opened (at the position
+// that counts the files that opened before it). Yes closes the documents and,
 // for a project other than the default one, empties the default project; No
 // keeps them; Cancel does nothing.
 void LoadProject(HWND page, HWND fileList, HWND projectList);

@@ -20,6 +20,7 @@ constexpr char kStoreFull[] = "The project list is full (256 projects), please d
 constexpr char kDefaultNotRemoved[] = "Default project cannot be removed!";
 constexpr char kDeleteQuestion[] = "This project's PDF infomation will be lost!\nAre you sure?";
 constexpr char kSamePaste[] = "Cannot paste to the same project!";
+constexpr char kNotPastedFormat[] = "A project holds at most 256 PDF files: %d of the files were not pasted!";
 
 // Position of the first project that would share a section of the project
 // file with a project named `name`; kNoIndex for none.
@@ -28,6 +29,18 @@ std::int32_t FindProjectAsRead(const ProjectStore& store, std::string_view name)
     if (project_file::ShareASection(store.Name(i), name)) return i;
   }
   return kNoIndex;
+}
+
+// The marked files of the source that a paste left behind for want of room:
+// their path is not in the destination (a file whose path is there is
+// skipped, and not counted).
+int LeftBehind(const ProjectStore& store, std::int32_t destination, std::int32_t source) {
+  const FileList& files = store.Files(source);
+  int left = 0;
+  for (std::int32_t i = 0; i < files.Count(); ++i) {
+    if (files.Entry(i).marked && store.FindFile(destination, files.Entry(i).path) == kNoIndex) ++left;
+  }
+  return left;
 }
 
 // Runs the name dialog; true with an accepted name that no project has, also
@@ -128,4 +141,6 @@ void OnPasteProject(HWND page, HWND fileList, HWND projectList) {
   FillFileList(fileList, projectList);
   SelectLastRows(fileList, pasted);
   if (project == 0 && pasted > 0) PageState().defaultProjectChanged = true;
+  // What did not fit stays in its project, marked, for another paste.
+  if (const int left = LeftBehind(store, project, source); left > 0) ShowLeftOutWarning(page, kNotPastedFormat, left);
 }

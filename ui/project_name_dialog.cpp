@@ -17,6 +17,9 @@ constexpr char kRenameCaption[] = "Rename Project";
 constexpr char kNameCannotBeSaved[] =
     "The project name cannot be saved, please choose another!\n"
     "A name cannot hold \"]\" or a line break, nor be PROJECT_NAME.";
+// A name such as "" or '  ': the project file gives it back without its quotes
+// and blanks, as nothing.
+constexpr char kNameEmpty[] = "The project name is empty without its quotes and blanks, please choose another!";
 
 // Puts the focus back into the name with all of it selected.
 void SelectName(HWND dialog) {
@@ -39,7 +42,7 @@ void AcceptName(HWND dialog, WPARAM command) {
   // the reader ends a header at its last "]", not at its first.
   const std::string_view entered(name.data());
   if (entered.find(']') != std::string_view::npos || !project_file::ProjectNameAsRead(entered)) {
-    ShowWarning(dialog, kNameCannotBeSaved, MB_ICONEXCLAMATION);
+    ShowWarning(dialog, project_file::ReadsBackEmpty(entered) ? kNameEmpty : kNameCannotBeSaved, MB_ICONEXCLAMATION);
     SelectName(dialog);
     return;
   }

@@ -214,8 +214,11 @@ INT_PTR CALLBACK ProjectsPage(HWND page, UINT message, WPARAM wParam, LPARAM lPa
       if (wParam != IDC_PROJECT_LIST) return FALSE;
       reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kEntryHeight;
       return TRUE;
-    case WM_DRAWITEM:
-      return DrawProjectEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM: {
+      BOOL drawn = FALSE;
+      GuardPage(page, [&] { drawn = DrawProjectEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); });
+      return drawn;
+    }
     case WM_NOTIFY:
       GuardPage(page, [&] { OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam), lParam); });
       SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);

@@ -58,7 +58,9 @@ TEST(IniDocument, ReadsAsTheProfileFunctionsRead) {
       {"[A]\r\nk=abc\r\n", "A", "k", 1, ""},               // 28: a buffer of one byte holds nothing
       // 29: a long value is cut, the next key still read
       {"[A]\r\nk=" + std::string(70000, 'y') + "\r\nz=1", "A", "z", 9, "1"},
-      {"[A]\r\nk=1\r\n", "B", "k", 9, ""},  // 30: a missing key reads the default
+      {"[A]\r\nk=1\r\n", "B", "k", 9, ""},                     // 30: a missing key reads the default
+      {"[ \"\tA \" ]\r\nk=1\r\n", "\"\tA \"\t", "k", 9, "1"},  // 31: quotes are part of a section's name
+      {"[A  B]\r\nk=1\r\n", " A B", "k", 9, ""},               // 32: ... and so are inner blanks
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(IniDocument::Parse(rows[i].file).ReadString(rows[i].section, rows[i].key, rows[i].buffer), rows[i].value)

@@ -76,7 +76,8 @@ TEST(ProjectFileText, SavedText) {
            longest +
            "]\r\n"
            "ActiveArticleIndex=-1\r\nOpenNum=0\r\n"},
-      // 3: names that cannot come back, or come back as an earlier one
+      // 3: names that cannot come back, or come back as an earlier one; in
+      // quotes that they would lose as nothing or another's, they keep them
       {{{"Project_Name", -1, {}},
         {"\"\"", -1, {}},
         {"two\r\nlines", -1, {}},
@@ -85,8 +86,10 @@ TEST(ProjectFileText, SavedText) {
         {"keep ", -1, {}},
         {"'current opened files'", -1, {}}},
        "",
-       kHead + "2\r\n0=CURRENT OPENED FILES\r\n1=Keep\r\n" + kDefaultSection +
-           "[Keep]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"},
+       kHead + "4\r\n0=CURRENT OPENED FILES\r\n1=\"\"\"\"\r\n2=Keep\r\n3=\"'current opened files'\"\r\n" +
+           kDefaultSection +
+           "[\"\"]\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n[Keep]\r\nActiveArticleIndex=-1\r\n"
+           "OpenNum=0\r\n['current opened files']\r\nActiveArticleIndex=-1\r\nOpenNum=0\r\n"},
       // 4: every section of a written name goes, not only the first
       {{{"A", 0, {{"/D/new.pdf", ""}}}},
        "[project_name]\r\n1=Stale\r\n[A]\r\n0=/D/old.pdf?\r\n[PROJECT_NAME]\r\n[a]\r\nOpenNum=0\r\n[Other]\r\n",

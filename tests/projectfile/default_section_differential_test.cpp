@@ -77,6 +77,8 @@ TEST(DefaultSectionDifferential, HandDamagedFiles) {
       /* 8 */
       "[CURRENT OPENED FILES]\r\nOpenNum=301\r\n300=/C/300.pdf?\r\n1=/C/1.pdf?\r\n256=/C/256.pdf?\r\n01=/C/01.pdf?\r\n",
       /* 9 */ "[CURRENT OPENED FILES]\r\nOpenNum=999999999\r\n5=/C/5.pdf?\r\n0=/C/0.pdf?\r\n+7=/C/7.pdf?\r\n",
+      /* 10 */ Project("[ \"CURRENT OPENED FILES\" ]", 2, 20) + Project("[\tCURRENT  OPENED FILES]", 2, 20) +
+          Project("[ \t CURRENT OPENED FILES\t ]", 3, 20),
   };
   const support::TempFolder folder;
   const std::string path = folder.Path("damaged.ini");

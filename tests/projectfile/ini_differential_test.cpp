@@ -37,9 +37,9 @@ class Generator {
   // of the upper half.
   std::string Name() {
     static const std::vector<std::string> names = {
-        "Alpha", "alpha", "ALPHA",       "Beta Gamma", "beta  gamma",  "x=y",         "a?b", "\"q\"", "'s'",
-        "0",     "1",     "PROJECT_NUM", "OpenNum",    "\xC9t\xE9",    "\xE9T\xC9",   "[",   "a]b",   ";note",
-        "#c",    "",      "k k",         "Q\"",        "PROJECT_NAME", "project_name"};
+        "Alpha", "alpha",       "ALPHA",        "Beta Gamma",   "beta  gamma",  "x=y",     "a?b", "\"q\"", "'s'", "0",
+        "1",     "PROJECT_NUM", "OpenNum",      "\xC9t\xE9",    "\xE9T\xC9",    "[",       "a]b", ";note", "#c",  "",
+        "k k",   "Q\"",         "PROJECT_NAME", "project_name", "\" Alpha\t\"", "' alpha'"};
     return Pick(names);
   }
   std::string Value() {

@@ -195,6 +195,12 @@ TEST(ProjectFile, WhatAFileHoldsLoadsAsThePlatformReadsItAndSurvivesTwoQuits) {
       /* 5 */
       "[PROJECT_NAME]\r\nPROJECT_NUM=4\r\n01=Zero\r\n+2=Plus\r\n1=First\r\n1=Second\r\n3=\r\n[First]\r\nOpenNum=3\r\n"
       "02=/D/02.pdf?\r\n 2 =/D/2.pdf?\r\n2=/D/dup.pdf?\r\n",
+      // 6: names read back in quotes, whose sections the names without the
+      // quotes would share with others, or which would be nothing without them
+      "[PROJECT_NAME]\r\nPROJECT_NUM=6\r\n1= '\"  Padded  \"' \r\n2=Padded\r\n3=\"\"\"\"\r\n"
+      "4=\" \t'current opened files'\t \"\r\n5= padded \r\n[\"  Padded  \"]\r\nOpenNum=1\r\n0=/D/q.pdf?\r\n"
+      "[  Padded\t]\r\nOpenNum=1\r\n0=/D/p.pdf?\r\n[\"\"]\r\nOpenNum=1\r\n0=/D/e.pdf?\r\n"
+      "['current opened files']\r\nOpenNum=1\r\n0=/D/c.pdf?\r\n",
   };
   const support::TempFolder folder;
   const std::string path = folder.Path("hand.ini");
@@ -203,12 +209,15 @@ TEST(ProjectFile, WhatAFileHoldsLoadsAsThePlatformReadsItAndSurvivesTwoQuits) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
     const Projects loaded = StoredProjects(LoadedFrom(path));
     EXPECT_EQ(loaded, PlatformProjects(path, 600)) << "row " << i;
-    Projects expected = loaded;
-    for (Project& p : expected) p.name = std::string(*ProjectNameAsRead(p.name));
+    // A name may come back without its blanks and quotes.
+    const auto asRead = [](Projects projects) {
+      for (Project& p : projects) p.name = std::string(ProjectNameAsRead(p.name).value_or(p.name));
+      return projects;
+    };
     ASSERT_EQ(SaveProjectFile(LoadedFrom(path), path), 1) << "row " << i;
     const std::string firstQuit = ReadFile(path);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-    EXPECT_EQ(PlatformProjects(path, 600), expected) << "row " << i;
+    EXPECT_EQ(asRead(PlatformProjects(path, 600)), asRead(loaded)) << "row " << i;
     ASSERT_EQ(SaveProjectFile(LoadedFrom(path), path), 1) << "row " << i;
     EXPECT_EQ(ReadFile(path), firstQuit) << "row " << i << ": the second quit";
   }

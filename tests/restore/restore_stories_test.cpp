@@ -83,12 +83,14 @@ TEST_F(RestoreStory, WhatOpensAndWhatComesToTheFront) {
       /* 8 */ {"ActiveArticleIndex=0\r\nOpenNum=0\r\n0=%a?\r\n", "", -1, 0},
       /* 9 */ {"OpenNum=-3\r\n0=%a?\r\n", "", -1, 0},
       /* 10 */ {"ActiveArticleIndex=0\r\nOpenNum=2\r\n0=\r\n", "", -1, 0},
-      /* 11 */
+      /* 11 */  // the active entry itself does not open: nothing is activated
       {"ActiveArticleIndex=1\r\nOpenNum=4\r\n0=%a?PAGE=1\r\n1=%gone?PAGE=1\r\n2=not a path "
        "text?PAGE=1\r\n3=%c?PAGE=1\r\n",
-       "ac", 1, 1},
+       "ac", 1, 0},
       /* 12 */ {"OpenNum=2\r\n0=%a?ACTIVE=TRUE\r\n1=%b?\r\n", "ab", 1, 0},  // the string's ACTIVE does not activate
       /* 13 */ {"OpenNum=999999999\r\n300=%c?\r\n0=%a?\r\n+1=%b?\r\n", "ac", 1, 0},  // keys present, however sparse
+      /* 14 */  // the position counts only the entries before the active one that opened
+      {"ActiveArticleIndex=2\r\nOpenNum=4\r\n0=%a?\r\n1=%gone?\r\n2=%b?\r\n3=%c?\r\n", "abc", 1, 1},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(Restore(rows[i].section), rows[i].opened) << "row " << i;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "res/resource_ids.h"
 #include "standin/di_path.h"
 #include "standin/documents.h"
+#include "standin/main_window.h"
 #include "standin/sample_pdf.h"
 #include "standin/wine_path.h"
 #include "tests/support/checks.h"
@@ -182,27 +184,43 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     kit::Screenshot(w.sheet, "quendle_reports");
 
     // Sorting "Reports" with zeta.pdf selected: it stays selected wherever it goes.
-    kit::SelectRows(w.files, {0});
-    struct Sort {
+    const auto names = [&] {
+      std::vector<std::string> shown;
+      for (int row = 0; row < kit::RowCount(w.files); ++row) {
+        shown.push_back(kit::RowText(w.files, row, 0));
+        EXPECT_EQ(kit::RowImage(w.files, row), shown.back() == "alpha.pdf" ? 1 : 0) << "the active file's icon";
+      }
+      return shown;
+    };
+    const std::vector<std::string> byFolder = {"alpha.pdf", "zeta.pdf", "mid.pdf"};
+    const std::vector<std::string> byName = {"alpha.pdf", "mid.pdf", "zeta.pdf"};
+    const auto reversed = [](std::vector<std::string> v) { return std::vector<std::string>(v.rbegin(), v.rend()); };
+    const struct {
+      bool otherProjectFirst;  // another project chosen, then "Reports" again, before the click
       int column;
       std::vector<std::string> names;
-      int zetaRow;
+    } sorts[] = {
+        {false, 1, byFolder},            // 1: ascending
+        {false, 1, reversed(byFolder)},  // 2: the same column again: descending
+        {false, 1, byFolder},            // 3: and again: ascending
+        {false, 0, byName},              // 4: another column: ascending
+        {true, 0, byName},               // 5: after another project, ascending whatever came before
+        {false, 0, reversed(byName)},    // 6
     };
-    const Sort sorts[] = {
-        {1, {"alpha.pdf", "zeta.pdf", "mid.pdf"}, 1},  // by folder, ascending
-        {1, {"mid.pdf", "zeta.pdf", "alpha.pdf"}, 1},  // the same column again: descending
-        {0, {"alpha.pdf", "mid.pdf", "zeta.pdf"}, 2},  // by name, ascending
-    };
+    kit::SelectRows(w.files, {0});
     for (std::size_t i = 0; i < std::size(sorts); ++i) {
       SCOPED_TRACE("sort " + std::to_string(i + 1));
-      kit::ClickColumn(w.files, sorts[i].column);
-      std::vector<std::string> names;
-      for (int row = 0; row < kit::RowCount(w.files); ++row) {
-        names.push_back(kit::RowText(w.files, row, 0));
-        EXPECT_EQ(kit::RowImage(w.files, row), names.back() == "alpha.pdf" ? 1 : 0) << "the active file's icon";
+      if (sorts[i].otherProjectFirst) {
+        kit::ClickListRow(w.projects, 2);
+        kit::ClickListRow(w.projects, 1);
+        const std::vector<std::string> before = names();
+        kit::SelectRows(w.files,
+                        {static_cast<int>(std::find(before.begin(), before.end(), "zeta.pdf") - before.begin())});
       }
-      EXPECT_EQ(names, sorts[i].names);
-      EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{sorts[i].zetaRow});
+      kit::ClickColumn(w.files, sorts[i].column);
+      EXPECT_EQ(names(), sorts[i].names);
+      const auto zeta = std::find(sorts[i].names.begin(), sorts[i].names.end(), "zeta.pdf") - sorts[i].names.begin();
+      EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{static_cast<int>(zeta)});
     }
     kit::ClickListRow(w.projects, 0);
     EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
@@ -340,15 +358,19 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     const char kCannotSave[] =
         "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
         "PROJECT_NAME.";
-    const std::pair<std::string, const char*> refused[] = {
-        {"b", kExists}, {"'XYZ'", kExists}, {"a]b", kCannotSave}, {"Project_Name", kCannotSave},
-        {"two\r\nlines", kCannotSave}};
+    const char kEmpty[] = "The project name is empty without its quotes and blanks, please choose another!";
+    const std::pair<std::string, const char*> refused[] = {{"b", kExists},
+                                                           {"'XYZ'", kExists},
+                                                           {"a]b", kCannotSave},
+                                                           {"Project_Name", kCannotSave},
+                                                           {"two\r\nlines", kCannotSave},
+                                                           {"\"\"", kEmpty}};
     for (std::size_t row = 0; row < std::size(refused); ++row) {
       SCOPED_TRACE("refused name " + std::to_string(row));
       dialog = newProject(5);
       TypeName(dialog, refused[row].first);
       kit::AnswerBox("Warning", refused[row].second, IDI_EXCLAMATION, IDOK);
-      if (refused[row].second == kCannotSave) {
+      if (refused[row].second != kExists) {
         ASSERT_TRUE(IsWindow(dialog) && kit::Visible(dialog)) << "the dialog stays open";
         PostMessageA(kit::Find(dialog, IDC_PROJECT_NAME), WM_KEYDOWN, VK_ESCAPE, 0);
       }
@@ -546,13 +568,26 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     add(folder, tooMany);
     kit::AnswerBox("Warning", "Too many PDF files were chosen at once, please add them in smaller groups!", IDI_HAND, IDOK);
     EXPECT_EQ(kit::RowCount(w.files), 3);
+    // Two rows cut and pasted into the full project with room for one: one
+    // moves, the other stays marked, and the paste says so.
+    kit::SelectRows(w.files, {0, 1});
+    kit::Click(w.page, IDC_CUT_FILES);
+    kit::ClickListRow(w.projects, 2);
+    kit::SelectRows(w.files, {0});
+    kit::Click(w.page, IDC_DELETE_FILES);
+    kit::Click(w.page, IDC_PASTE_FILES);
+    kit::AnswerBox("Warning", "A project holds at most 256 PDF files: 1 of the files were not pasted!", IDI_HAND, IDOK);
+    EXPECT_EQ(kit::ListText(w.projects, 2), "Full (256)");
+    kit::ClickListRow(w.projects, 1);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{1, 0}));
     // The default project's files are not cut.
     kit::ClickListRow(w.projects, 0);
     kit::Click(w.page, IDC_CUT_FILES);
     kit::AnswerBox("Warning", "Default project cannot be cut!", IDI_HAND, IDOK);
+    // Pasting into other projects than the default one: no offer to reload it.
     kit::EndSheet(w.sheet, IDOK);
   });
-  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Files", "0"), "3 /C/vellora-root-b.pdf?");
+  EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Full", "255"), "2 /C/vellora-root-b.pdf?");
   for (const std::string& path : root) DeleteFileA(path.c_str());
   ExpectHostClean(story);
 }
@@ -592,10 +627,11 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   const auto entry = [&](int key, int file) {
     return std::to_string(key) + "=" + pdf[file] + "?" + StoredState(file) + "\r\n";
   };
-  const std::string projects =
-      ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) + "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
-      entry(0, 0) + entry(1, 1) + entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=0\r\nOpenNum=3\r\n" +
-      entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
+  const std::string projects = ProjectList({"CURRENT OPENED FILES", "Work", "Broken", "Single"}) +
+                               "[Work]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" + entry(0, 0) + entry(1, 1) +
+                               entry(2, 2) + entry(3, 3) + "[Broken]\r\nActiveArticleIndex=2\r\nOpenNum=4\r\n" +
+                               entry(0, 0) + "1=/C//bad.pdf?\r\n" + entry(2, 2) + entry(3, 3) +
+                               "[Single]\r\nActiveArticleIndex=-1\r\nOpenNum=1\r\n" + entry(0, 2);
   WriteFile(ProjectFile(), projects);
   story.OpenFile(pdfs_.Pdf("x.pdf", 2));
   const auto expectProjectsKept = [&] {
@@ -629,11 +665,12 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
     const std::vector<AVDoc> docs = story.OpenDocuments();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(ShownState(story.State(docs[i])), StoredState(i)) << "file " << i;
     // A document kept open when the user is asked stays open; a path the
-    // host cannot use is one warning, the others open.
+    // host cannot use is one warning, the others open, and the active file
+    // is found among those that opened.
     story.KeepOpenWhenAsked(docs[0]);
     load(2, IDYES);
     kit::AnswerBox("Warning", "Wrong path or file name, cannot open", IDI_HAND, IDOK);
-    expectOpen("a.pdf* c.pdf ", 2, __LINE__);
+    expectOpen("a.pdf c.pdf* d.pdf ", 3, __LINE__);
     story.KeepOpenWhenAsked(docs[0], false);
     // No active file: nothing is brought to the front by the plug-in.
     const std::size_t executed = story.Log().Count("AVMenuItemExecute");
@@ -795,7 +832,15 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
   }
 }
 
-TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
+// A list box whose entries claim more text than memory can hold.
+LRESULT CALLBACK EndlessEntries(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == LB_GETTEXTLEN) return std::numeric_limits<LRESULT>::max();
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// An error in a page's handler never unwinds through the platform's window
+// code: the window closes and the error reaches the host.
+TEST_F(Window, AnErrorWhileOpeningOrDrawingClosesTheWindowAndReachesTheHost) {
   HostStory story;
   Start(story);
   story.OpenFile(pdfs_.Pdf("first.pdf", 2));
@@ -805,6 +850,17 @@ TEST_F(Window, AHostErrorWhileOpeningClosesTheWindowAndReachesTheHost) {
   EXPECT_EQ(story.LastFailedCall()->code, kInjected);
   EXPECT_FALSE(kit::WindowShown(kSheet));
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // A project list entry whose text cannot be held, drawn.
+  standin::RegisterWindowClass("VelloraEndlessEntries", EndlessEntries, nullptr, nullptr);
+  OpenWindow(story, [&](const Page& w) {
+    const WindowHandle list(
+        CreateWindowA("VelloraEndlessEntries", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
+    DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_PROJECT_LIST, 0, ODA_DRAWENTIRE, 0, list.get(), nullptr, {0, 0, 9, 9}, 0};
+    SendMessageA(w.page, WM_DRAWITEM, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&item));
+    kit::WaitUntilGone(w.sheet);
+  });
+  EXPECT_EQ(story.LastFailedCall()->code, kErrUnknown);
   ExpectHostClean(story);
 }
 
