@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -62,6 +63,16 @@ std::vector<std::string> Entries(HWND projectList) {
   std::vector<std::string> entries;
   for (int i = 0; i < kit::ListCount(projectList); ++i) entries.push_back(kit::ListText(projectList, i));
   return entries;
+}
+
+// How many pixels of `colour` the project list's entry `entry` shows right of
+// its folder, in a picture of the list.
+int EntryPixels(const kit::Picture& list, int entry, std::uint32_t colour) {
+  constexpr int kEntryHeight = 16, kTextLeft = 20;
+  int count = 0;
+  for (int y = entry * kEntryHeight; y < std::min(list.height, (entry + 1) * kEntryHeight); ++y)
+    for (int x = kTextLeft; x < list.width; ++x) count += list.pixels[static_cast<std::size_t>(y) * list.width + x] == colour;
+  return count;
 }
 
 // Each row of the file list: name, folder and the image shown.
@@ -142,6 +153,11 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     EXPECT_EQ(kit::RowCount(w.files), 0);
     EXPECT_EQ(kit::ColumnTitle(w.files, 0) + "/" + kit::ColumnTitle(w.files, 1), "PDF File Name/Path");
     EXPECT_EQ(kit::ColumnWidth(w.files, 0) * 1000 + kit::ColumnWidth(w.files, 1), 128300);
+    RECT sheet{}, owner{};
+    GetWindowRect(w.sheet, &sheet);
+    GetWindowRect(story.Host().MainWindowHandle(), &owner);
+    EXPECT_LE(std::abs(sheet.left + sheet.right - owner.left - owner.right), 1) << "centred across the reader";
+    EXPECT_LE(std::abs(sheet.top + sheet.bottom - owner.top - owner.bottom), 1) << "centred down the reader";
     kit::Screenshot(w.sheet, "quendle_empty");
     kit::EndSheet(w.sheet, IDCANCEL);
   });
@@ -161,6 +177,18 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)), "Favorite Projects (3)");
     EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"first.pdf | " + folder, "second.pdf | " + folder + " | active"}));
     kit::Screenshot(w.sheet, "quendle_projects");
+    // The current entry white on teal; the others in the name colour on
+    // white with a grey count.
+    EXPECT_EQ(SendMessageA(w.projects, LB_GETITEMHEIGHT, 0, 0), 16);
+    const kit::Picture list = kit::Capture(w.projects);
+    constexpr std::uint32_t kTeal = 0xFF008080, kGrey = 0xFF808080, kName = 0xFF004080;
+    const struct {
+      int entry;
+      std::uint32_t colour;
+      bool shown;
+    } looks[] = {{0, kTeal, true}, {0, kGrey, false}, {1, kTeal, false}, {1, kGrey, true}, {1, kName, true}};
+    for (std::size_t i = 0; i < std::size(looks); ++i)
+      EXPECT_EQ(EntryPixels(list, looks[i].entry, looks[i].colour) > 0, looks[i].shown) << "look " << i + 1;
 
     struct Step {
       int select;
@@ -195,22 +223,26 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     const std::vector<std::string> byFolder = {"alpha.pdf", "zeta.pdf", "mid.pdf"};
     const std::vector<std::string> byName = {"alpha.pdf", "mid.pdf", "zeta.pdf"};
     const auto reversed = [](std::vector<std::string> v) { return std::vector<std::string>(v.rbegin(), v.rend()); };
+    enum Before { kNothing, kOtherProject, kSameProject };  // chosen before the click, then "Reports"
     const struct {
-      bool otherProjectFirst;  // another project chosen, then "Reports" again, before the click
+      Before before;
       int column;
       std::vector<std::string> names;
     } sorts[] = {
-        {false, 1, byFolder},            // 1: ascending
-        {false, 1, reversed(byFolder)},  // 2: the same column again: descending
-        {false, 1, byFolder},            // 3: and again: ascending
-        {false, 0, byName},              // 4: another column: ascending
-        {true, 0, byName},               // 5: after another project, ascending whatever came before
-        {false, 0, reversed(byName)},    // 6
+        {kNothing, 1, byFolder},            // 1: ascending
+        {kNothing, 1, reversed(byFolder)},  // 2: the same column again: descending
+        {kNothing, 1, byFolder},            // 3: and again: ascending
+        {kNothing, 0, byName},              // 4: another column: ascending
+        {kOtherProject, 0, byName},         // 5: after another project, ascending whatever came before
+        {kNothing, 0, reversed(byName)},    // 6
+        {kNothing, 0, byName},              // 7
+        {kSameProject, 0, reversed(byName)},  // 8: "Reports" chosen again changes nothing
     };
     kit::SelectRows(w.files, {0});
     for (std::size_t i = 0; i < std::size(sorts); ++i) {
       SCOPED_TRACE("sort " + std::to_string(i + 1));
-      if (sorts[i].otherProjectFirst) {
+      if (sorts[i].before == kSameProject) kit::ClickListRow(w.projects, 1);
+      if (sorts[i].before == kOtherProject) {
         kit::ClickListRow(w.projects, 2);
         kit::ClickListRow(w.projects, 1);
         const std::vector<std::string> before = names();
@@ -471,6 +503,14 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
   // "xyz   " comes back as xyz. On a full store New Project says so.
   OpenWindow(story, [&](const Page& w) {
     EXPECT_EQ(kit::ListText(w.projects, 3), "xyz (4)");
+    // Every other project deleted: the default one is left, its button off.
+    for (int project = 3; project > 0; --project) {
+      kit::ClickListRow(w.projects, project);
+      kit::Click(w.page, IDC_DELETE_PROJECT);
+      kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDOK);
+    }
+    EXPECT_EQ(Entries(w.projects), std::vector<std::string>{"CURRENT OPENED FILES (2)"});
+    EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
     kit::EndSheet(w.sheet, IDCANCEL);
   });
   std::vector<std::string> names = {"CURRENT OPENED FILES"};
@@ -554,8 +594,14 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 1, 0}));
     kit::SelectRows(w.files, {});
     kit::Screenshot(w.sheet, "quendle_cut_look");
+    // A copy, of the project or of rows, has no look; rows cut before lose theirs.
+    kit::Click(w.page, IDC_COPY_PROJECT);
+    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
+    kit::SelectRows(w.files, {2});
     kit::Click(w.page, IDC_COPY_FILES);
     EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
+    kit::SelectRows(w.files, {});
+    kit::Click(w.page, IDC_COPY_FILES);
     kit::ClickListRow(w.projects, 2);
     kit::Click(w.page, IDC_PASTE_FILES);
     // A full project takes what fits and says what was left out; a choice
@@ -615,6 +661,7 @@ std::string ShownState(const standin::DocumentState& state) {
 
 HostStory* idling = nullptr;
 void CALLBACK IdleInTheWindow(HWND, UINT, UINT_PTR, DWORD) {
+  if (!kit::WindowShown(kSheet)) return;  // the test's own loop after the window: not the host's idle
   for (const standin::IdleProc& idle : idling->Host().Idle().All())
     idling->Host().CallPlugIn("IdleProc", {}, reinterpret_cast<AVIdleProc>(idle.proc), idle.clientData);
 }
@@ -639,8 +686,9 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
       EXPECT_EQ(Profile(section, std::to_string(key)), pdf[file] + "?" + StoredState(file)) << section << key;
   };
   OpenWindow(story, [&](const Page& w) {
+    int loaded = 0;
     const auto load = [&](int project, int answer) {
-      kit::ClickListRow(w.projects, project);
+      kit::ClickListRow(w.projects, loaded = project);
       kit::Click(w.page, IDC_LOAD_PROJECT);
       kit::AnswerBox("Load project", "Do you wish to close the current open files, then load the new project?",
                      IDI_EXCLAMATION, answer);
@@ -651,6 +699,9 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
       EXPECT_FALSE(kit::WindowShown("Warning"));
       EXPECT_EQ(OpenNames(story), names);
       EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (" + std::to_string(defaultFiles) + ")");
+      EXPECT_EQ(kit::ListSelection(w.projects), loaded) << "the loaded project stays the current one";
+      for (int row = 0; row < kit::ListCount(w.projects); ++row)
+        EXPECT_EQ(Folder(story, w.projects, row), row == loaded ? "open" : "closed") << "entry " << row;
     };
     load(1, IDCANCEL);
     expectOpen("x.pdf* ", 1, __LINE__);
@@ -947,6 +998,7 @@ TEST_F(Window, TheAboutPageLinksOpenTheirTargetsAtEveryOpeningAndOkThereStillSav
         GetTextExtentPoint32A(dc.get().dc, text.c_str(), static_cast<int>(text.size()), &extent);
         const kit::Picture shown = kit::Capture(home);
         EXPECT_GE(LongestLinkRun(shown), extent.cx - 1) << "the underline";
+        EXPECT_EQ(std::count(shown.pixels.begin(), shown.pixels.end(), 0xFFFFFFFFu), 0) << "the text's cell painted white";
         // Without a font of its own the link is painted with the page's.
         SendMessageA(home, WM_SETFONT, 0, FALSE);
         EXPECT_TRUE(kit::Capture(home) == shown) << "painted with another font than the page's";
