@@ -1,6 +1,8 @@
 #include "projects/whole_file.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <aclapi.h>
 
 #include <algorithm>
 #include <utility>
@@ -41,6 +43,19 @@ bool WriteInPlace(const std::string& path, std::string_view bytes) {
          FlushFileBuffers(file.get());
 }
 
+// The file's access rules (its DACL) as a security descriptor for a new file;
+// none when the file is absent or they cannot be read, and the new file then
+// takes its folder's rules as any new file does.
+LocalMemory AccessRulesOf(const std::string& path) {
+  PSECURITY_DESCRIPTOR rules = nullptr;
+  PACL dacl = nullptr;
+  if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                            nullptr, &rules) != ERROR_SUCCESS) {
+    return LocalMemory();
+  }
+  return LocalMemory(rules);
+}
+
 // Removes what is left of a failed write, keeping the error that made it fail.
 void RemoveLeftover(FileHandle& file, const std::string& temporary) {
   const DWORD error = GetLastError();
@@ -72,13 +87,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   const std::string temporary = path + ".tmp";
-  // The new file takes the old one's attributes from the start (ReplaceFileA
-  // also keeps its security); a read-only file was refused before.
+  // The new file takes the old one's attributes and access rules from the
+  // start, so that a file an administrator opened to every user stays open to
+  // them; a read-only file was refused before.
   const DWORD old = GetFileAttributesA(path.c_str());
   const DWORD kept = old == INVALID_FILE_ATTRIBUTES
                          ? 0
                          : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
-  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const LocalMemory rules = old == INVALID_FILE_ATTRIBUTES ? LocalMemory() : AccessRulesOf(path);
+  SECURITY_ATTRIBUTES security{sizeof(security), rules.get(), FALSE};
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, rules ? &security : nullptr, CREATE_ALWAYS,
                               kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return WriteInPlace(path, bytes);
   switch (WriteAll(file.get(), bytes)) {
@@ -93,9 +111,7 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   const bool flushed = FlushFileBuffers(file.get());
   file.reset();
   const bool replaced =
-      flushed &&
-      (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-       MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+      flushed && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!replaced) RemoveLeftover(file, temporary);
   return replaced;
 }

@@ -3,7 +3,7 @@
 // the old one ("<path>.tmp"), flushes it to the disk and moves it over the old
 // one in one step, so that a crash at any moment leaves either the old file
 // or the new one, never a part of one. The new file keeps the old one's
-// attributes.
+// attributes and access rules.
 #include <cstddef>
 #include <functional>
 #include <optional>
