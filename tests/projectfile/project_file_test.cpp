@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <algorithm>
 #include <random>
@@ -259,27 +262,58 @@ TEST(ProjectFile, AFileHeldOpenByAnotherProgram) {
   }
 }
 
-// A save keeps the file's attributes, and where no file can be made beside
-// it (here the temporary file's name is taken by a folder) it writes the
-// file in place.
+// The access rules (DACL) of a file, as text.
+std::string AccessRules(const std::string& path) {
+  PSECURITY_DESCRIPTOR rules = nullptr;
+  PACL dacl = nullptr;
+  if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                            nullptr, &rules) != ERROR_SUCCESS)
+    return "(none)";
+  char* text = nullptr;
+  ConvertSecurityDescriptorToStringSecurityDescriptorA(rules, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
+                                                       nullptr);
+  const std::string rulesText = text != nullptr ? text : "(none)";
+  LocalFree(text);
+  LocalFree(rules);
+  return rulesText;
+}
+
+// A save keeps the file's attributes and access rules (here some only the
+// system and administrators have), and where no file can be made beside it
+// (here the temporary file's name is taken by a folder) it writes the file
+// in place.
 TEST(ProjectFile, ASaveKeepsTheFileAndItsAttributes) {
   const struct {
     DWORD attributes;
     bool folderInTheWay;
-  } rows[] = {{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE, false},
-              {FILE_ATTRIBUTE_ARCHIVE, true},
-              {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE, true}};
+    const char* rules;
+  } rows[] = {{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE, false, nullptr},
+              {FILE_ATTRIBUTE_ARCHIVE, true, nullptr},
+              {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE, true, nullptr},
+              {FILE_ATTRIBUTE_ARCHIVE, false, "D:P(A;;FA;;;SY)(A;;FA;;;BA)"}};
   const support::TempFolder folder;
   const std::string path = folder.Path("kept.ini");
   ProjectStore store;
   FillRandom(store, 3);
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (rows[i].rules != nullptr) {
+      const std::string usual = AccessRules(path);
+      PSECURITY_DESCRIPTOR rules = nullptr;
+      ConvertStringSecurityDescriptorToSecurityDescriptorA(rows[i].rules, SDDL_REVISION_1, &rules, nullptr);
+      SECURITY_ATTRIBUTES security{sizeof(security), rules, FALSE};
+      DeleteFileA(path.c_str());
+      CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, &security, CREATE_NEW, 0, nullptr));
+      LocalFree(rules);
+      ASSERT_NE(AccessRules(path), usual) << "row " << i << ": the rules of a new file";
+    }
     WriteFile(path, "[Other]\r\nk=1\r\n");
+    const std::string rules = AccessRules(path);
     SetFileAttributesA(path.c_str(), rows[i].attributes);
     if (rows[i].folderInTheWay) CreateDirectoryA((path + ".tmp").c_str(), nullptr);
     EXPECT_EQ(SaveProjectFile(store, path), 1) << "row " << i;
     EXPECT_EQ(GetFileAttributesA(path.c_str()), rows[i].attributes) << "row " << i;
+    EXPECT_EQ(AccessRules(path), rules) << "row " << i;
     EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(store)) << "row " << i;
     EXPECT_EQ(support::Profile("Other", "k", path), "1") << "row " << i;
     RemoveDirectoryA((path + ".tmp").c_str());
