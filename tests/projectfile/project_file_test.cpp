@@ -339,6 +339,15 @@ TEST(ProjectFile, ASaveStoppedPartWayLeavesThePreviousFile) {
   ASSERT_EQ(SaveProjectFile(second, path), 1);
   EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(second));
+  // A program that opens the file after the save's check and before its move
+  // (sharing no deletion) makes the move fail: the file stays as it was and
+  // nothing is left beside it.
+  const HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+  EXPECT_FALSE(ReplaceWholeFile(path, "[Other]\r\nk=1\r\n"));
+  CloseHandle(other);
+  EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(second));
 }
 
 }  // namespace
