@@ -44,6 +44,11 @@ runuser -u "$user" -- mkdir -p "$work/tmp" "$work/screenshots"
 cd "$work"
 rm -f "$work/screenshots/"*.png
 install -o "$user" -m 755 "$program" "$dll" "$here/wine-prefix.sh" "$work/"
+# The system folders go back to the user while the prefix is checked, so that
+# a prefix made for another Wine installation can be removed and made again.
+for folder in system32 syswow64; do
+  if [ -d "$prefix/drive_c/windows/$folder" ]; then chown "$user" "$prefix/drive_c/windows/$folder"; fi
+done
 as_user bash "$work/wine-prefix.sh"
 for folder in system32 syswow64; do
   dir="$prefix/drive_c/windows/$folder"

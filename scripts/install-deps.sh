@@ -30,3 +30,10 @@ if [ ${#optional[@]} -gt 0 ]; then
       echo "== Could not install $p: the build skips what needs it (see its warnings)" >&2
   done
 fi
+
+# Wine's 32-bit support comes before any Wine prefix is made: a prefix made
+# without it stops working once it is installed. Where the kernel runs no
+# 32-bit programs nothing is installed and the 32-bit tests say so later.
+if ! why=$(bash "$(dirname "$0")/wine32.sh"); then
+  echo "== No 32-bit Wine: $why"
+fi
