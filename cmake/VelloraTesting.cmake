@@ -15,6 +15,8 @@ if(WIN32)
   set_tests_properties(wine_prefix PROPERTIES
     FIXTURES_SETUP wine_prefix
     ENVIRONMENT "VELLORA_WINEPREFIX=${VELLORA_WINEPREFIX}")
+  add_test(NAME wine_prefix_follows_wine COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/check_wine_prefix.sh
+    ${CMAKE_SOURCE_DIR}/cmake/wine-prefix.sh ${CMAKE_BINARY_DIR}/wineprefix-check)
 endif()
 
 # Wine's prefix for a Windows test; SERIAL ones run alone.
