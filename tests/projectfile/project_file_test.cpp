@@ -204,6 +204,11 @@ TEST(ProjectFile, WhatAFileHoldsLoadsAsThePlatformReadsItAndSurvivesTwoQuits) {
       "4=\" \t'current opened files'\t \"\r\n5= padded \r\n[\"  Padded  \"]\r\nOpenNum=1\r\n0=/D/q.pdf?\r\n"
       "[  Padded\t]\r\nOpenNum=1\r\n0=/D/p.pdf?\r\n[\"\"]\r\nOpenNum=1\r\n0=/D/e.pdf?\r\n"
       "['current opened files']\r\nOpenNum=1\r\n0=/D/c.pdf?\r\n",
+      // 7: values with blanks inside their quotes, at both ends, the start or
+      // the end only, tabs, and states in quotes, their own or enclosing
+      "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=Padded\r\n[Padded]\r\nActiveArticleIndex=0\r\nOpenNum=7\r\n"
+      "0=\"  /D/padded.pdf?PAGE=1  \"\r\n1=\"  /D/lead.pdf?PAGE=2\"\r\n2='/D/trail.pdf?PAGE=3 '\r\n"
+      "3=\"\t/D/tab.pdf?\t\"\r\n4=\"/D/in tab.pdf?PAGE=4\t\"\r\n5=/D/q.pdf?\"PAGE=5\"\r\n6='\"/D/o.pdf?PAGE=6\"'\r\n",
   };
   const support::TempFolder folder;
   const std::string path = folder.Path("hand.ini");
