@@ -26,17 +26,39 @@ std::string Folded(std::string_view s) {
   return folded;
 }
 
-// How much of "<path>?<state>" is written for a file (composed into
-// `value`, reused so that a large store does not allocate once per file): as
-// much as the loader keeps (FileValueThatFits), or only "<path>?" when that
-// does not read back as it stands; nothing when neither does.
-std::optional<std::size_t> WrittenLength(const FileEntry& file, std::string& value) {
+// How a file is written: the first `length` characters of
+// "<path>?<state>", in added quotes when `quoted`.
+struct WrittenFile {
+  std::size_t length;
+  bool quoted;
+};
+
+constexpr char kAddedQuote = '"';
+
+// Whether a value needs added quotes to read back as itself: blanks at its
+// ends, or a pair of its own enclosing quotes, are lost without them; the
+// reader takes the added pair away and keeps everything within it. Nothing
+// when it never reads back: a line break or NUL byte ends the line or value.
+std::optional<bool> NeedsQuotes(std::string_view value) {
+  if (ValueReadsBackUnchanged(value)) return false;
+  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return std::nullopt;
+  return true;
+}
+
+// How a file is written (composed into `value`, reused so that a large store
+// does not allocate once per file): as much as the loader keeps
+// (FileValueThatFits), or only "<path>?" when that can never read back;
+// nothing when neither can.
+std::optional<WrittenFile> HowWritten(const FileEntry& file, std::string& value) {
   value.assign(file.path);
   value += kPathStateSeparator;
   value += file.state;
-  if (const auto kept = FileValueThatFits(value); kept && ValueReadsBackUnchanged(*kept)) return kept->size();
+  if (const auto kept = FileValueThatFits(value)) {
+    if (const auto quoted = NeedsQuotes(*kept)) return WrittenFile{kept->size(), *quoted};
+  }
   const std::string_view path_only = std::string_view(value).substr(0, file.path.size() + 1);
-  if (path_only.size() < kFileValueBuffer && ValueReadsBackUnchanged(path_only)) return path_only.size();
+  if (path_only.size() >= kFileValueBuffer) return std::nullopt;
+  if (const auto quoted = NeedsQuotes(path_only)) return WrittenFile{path_only.size(), *quoted};
   return std::nullopt;
 }
 
@@ -98,9 +120,9 @@ void EmitProjectListKeys(const ProjectStore& store, const std::vector<WrittenPro
 // A project's section before it is written: how much of each file is written
 // and the two numbers that come before the files.
 struct SectionPlan {
-  std::vector<std::optional<std::size_t>> lengths;  // WrittenLength of each file
-  std::string active;                               // "ActiveArticleIndex"
-  std::string count;                                // "OpenNum"
+  std::vector<std::optional<WrittenFile>> files;  // HowWritten of each file
+  std::string active;                             // "ActiveArticleIndex"
+  std::string count;                              // "OpenNum"
 };
 
 // value is a buffer reused from file to file, so that a large store does not
@@ -110,8 +132,8 @@ SectionPlan PlanProjectSection(const FileList& files, std::string& value) {
   int written = 0;
   int active = -1;
   for (int j = 0; j < files.Count(); ++j) {
-    section.lengths.push_back(WrittenLength(files.Entry(j), value));
-    if (!section.lengths.back()) continue;
+    section.files.push_back(HowWritten(files.Entry(j), value));
+    if (!section.files.back()) continue;
     if (j == files.ActiveIndex()) active = written;
     ++written;
   }
@@ -122,18 +144,21 @@ SectionPlan PlanProjectSection(const FileList& files, std::string& value) {
   return section;
 }
 
-// The files a section writes: each file with the length of its value.
+// The files a section writes: each file with how it is written.
 template <typename Visit>
 void ForWrittenFiles(const FileList& files, const SectionPlan& section, Visit visit) {
   for (int j = 0; j < files.Count(); ++j) {
-    if (const auto length = section.lengths[static_cast<std::size_t>(j)]) visit(files.Entry(j), *length);
+    if (const auto& how = section.files[static_cast<std::size_t>(j)]) visit(files.Entry(j), *how);
   }
 }
 
 // The state written with a file: as much as its value holds.
-std::string_view WrittenState(const FileEntry& file, std::size_t length) {
-  return std::string_view(file.state).substr(0, length - file.path.size() - 1);
+std::string_view WrittenState(const FileEntry& file, const WrittenFile& how) {
+  return std::string_view(file.state).substr(0, how.length - file.path.size() - 1);
 }
+
+// The added quote of a file's value, or nothing.
+std::string_view AddedQuote(const WrittenFile& how) { return std::string_view(&kAddedQuote, how.quoted ? 1 : 0); }
 
 // Calls emit(key, value) for each key of a project's section, in order.
 template <typename Emit>
@@ -141,10 +166,12 @@ void EmitProjectKeys(const FileList& files, const SectionPlan& section, std::str
   emit(kActiveIndexKey, section.active);
   emit(kFileCountKey, section.count);
   int key = 0;
-  ForWrittenFiles(files, section, [&](const FileEntry& file, std::size_t length) {
-    value.assign(file.path);
+  ForWrittenFiles(files, section, [&](const FileEntry& file, const WrittenFile& how) {
+    value.assign(AddedQuote(how));
+    value += file.path;
     value += kPathStateSeparator;
-    value += WrittenState(file, length);
+    value += WrittenState(file, how);
+    value += AddedQuote(how);
     emit(std::to_string(key++), value);
   });
 }
@@ -154,8 +181,8 @@ std::size_t ProjectSectionSize(std::string_view name, const FileList& files, con
   std::size_t size =
       IniHeaderSize(name) + IniKeySize(kActiveIndexKey, section.active) + IniKeySize(kFileCountKey, section.count);
   int key = 0;
-  ForWrittenFiles(files, section, [&](const FileEntry&, std::size_t length) {
-    size += IniKeySize(std::to_string(key++), {}) + length;
+  ForWrittenFiles(files, section, [&](const FileEntry&, const WrittenFile& how) {
+    size += IniKeySize(std::to_string(key++), {}) + how.length + (how.quoted ? 2 : 0);
   });
   return size;
 }
@@ -169,8 +196,9 @@ void AppendProjectSection(std::string& text, std::string_view name, const FileLi
   AppendIniKey(text, kFileCountKey, section.count);
   constexpr std::string_view kSeparator(&kPathStateSeparator, 1);
   int key = 0;
-  ForWrittenFiles(files, section, [&](const FileEntry& file, std::size_t length) {
-    AppendIniKey(text, std::to_string(key++), {file.path, kSeparator, WrittenState(file, length)});
+  ForWrittenFiles(files, section, [&](const FileEntry& file, const WrittenFile& how) {
+    AppendIniKey(text, std::to_string(key++),
+                 {AddedQuote(how), file.path, kSeparator, WrittenState(file, how), AddedQuote(how)});
   });
 }
 
@@ -211,9 +239,9 @@ std::string WriteProjectsToText(const ProjectStore& store, std::string old_text)
     // WriteProjects puts every section it writes at the end, once the
     // sections of that name have gone, and the names and values it writes
     // all read back as they stand (trimmed names, in added quotes or not,
-    // sections as read, numbers, the file values WrittenLength lets
-    // through): so the result is the document without those sections, then
-    // the new ones.
+    // sections as read, numbers, the file values HowWritten lets through,
+    // in added quotes or not): so the result is the document without those
+    // sections, then the new ones.
     DeleteAllSections(doc, kProjectListSection);
     for (const WrittenProject& project : written) DeleteAllSections(doc, project.section);
     kept = doc.Serialize();

@@ -21,8 +21,11 @@ class ProjectStore;
 // keeps them, written in added quotes, when without them it would find no
 // section, or one another project's name is read from: no project the file
 // held is written over by another. A file is written as much as
-// FileValueThatFits keeps (its path and "?" at least) and left out when even
-// its path does not fit. Counts and the active index follow what is written.
+// FileValueThatFits keeps, in added quotes when blanks at its ends or its own
+// enclosing quotes would otherwise be lost, so that it reads back as the same
+// path and state; its path and "?" alone when the rest never reads back (a
+// line break or NUL byte); left out when even its path does not. Counts and
+// the active index follow what is written.
 // Every section of a written name is deleted, not only the first, so that a
 // stale duplicate never hides what was written.
 void WriteProjects(const ProjectStore& store, IniDocument& doc);

@@ -32,9 +32,11 @@ ProjectStore Filled(const Projects& projects) {
   return store;
 }
 
+// The text of the calls one by one, which the one-pass save must give too.
 std::string Saved(const Projects& projects, const std::string& before = "") {
   IniDocument doc = IniDocument::Parse(before);
   WriteProjects(Filled(projects), doc);
+  EXPECT_EQ(WriteProjectsToText(Filled(projects), before), doc.Serialize()) << "the one-pass save";
   return doc.Serialize();
 }
 
@@ -95,9 +97,24 @@ TEST(ProjectFileText, SavedText) {
        "[project_name]\r\n1=Stale\r\n[A]\r\n0=/D/old.pdf?\r\n[PROJECT_NAME]\r\n[a]\r\nOpenNum=0\r\n[Other]\r\n",
        "[Other]\r\n" + kHead + "2\r\n0=CURRENT OPENED FILES\r\n1=A\r\n" + kDefaultSection +
            "[A]\r\nActiveArticleIndex=0\r\nOpenNum=1\r\n0=/D/new.pdf?\r\n"},
+      // 5: values that would lose blanks at their ends or their own quotes go
+      // in added quotes; a state with a line break or NUL leaves the path
+      // alone; a path with one leaves the file out
+      {{{"F",
+         2,
+         {{"/D/x\ny.pdf", ""},
+          {" /D/a.pdf", "S\t"},
+          {"/D/b.pdf", "2\r\n"},
+          {"/D/n.pdf", {"a\0b", 3}},
+          {"'/D/c", "'"}}}},
+       "",
+       kHead + "2\r\n0=CURRENT OPENED FILES\r\n1=F\r\n" + kDefaultSection +
+           "[F]\r\nActiveArticleIndex=1\r\nOpenNum=4\r\n0=\" /D/a.pdf?S\t\"\r\n1=/D/b.pdf?\r\n2=/D/n.pdf?\r\n"
+           "3=\"'/D/c?'\"\r\n"},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i) {
-    EXPECT_EQ(Saved(rows[i].projects, rows[i].before), rows[i].after) << "row " << i;
+    SCOPED_TRACE("row " + std::to_string(i));
+    EXPECT_EQ(Saved(rows[i].projects, rows[i].before), rows[i].after);
   }
 }
 

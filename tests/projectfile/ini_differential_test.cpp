@@ -44,25 +44,8 @@ class Generator {
   }
   std::string Value() {
     static const std::vector<std::string> values = {
-        "",
-        "1",
-        "-1",
-        "/D/Docs/Guide.pdf?ALLSTATE=00ff&PAGE=4",
-        "/D/a b.pdf?",
-        "\"quoted\"",
-        "'single'",
-        "\"open",
-        "\"\"",
-        "a=b=c",
-        "x?y?z",
-        " lead",
-        "mid  dle",
-        "\xE9\x81\xFF",
-        "'mixed\"",
-        std::string(300, 'v'),
-        "\"",
-        "'",
-    };
+        "", "1", "-1", "/D/Docs/Guide.pdf?ALLSTATE=00ff&PAGE=4", "/D/a b.pdf?", "\"quoted\"", "'single'", "\"open",
+        "\"\"", "a=b=c", "x?y?z", " lead", "mid  dle", "\xE9\x81\xFF", "'mixed\"", std::string(300, 'v'), "\"", "'"};
     return Pick(values);
   }
 
@@ -74,31 +57,17 @@ class Generator {
     for (int i = 0; i < lines; ++i) {
       switch (Below(14)) {
         case 0:
-        case 1:
-          text += Space() + "[" + Space() + Name() + Space() + "]" + (OneIn(5) ? "tail" : "") + Space();
-          break;
-        case 2:
-          text += Space() + (OneIn(2) ? ";" : "#") + " comment " + Name();
-          break;
-        case 3:
-          text += Space();
-          break;
-        case 4:
-          text += Name() + Space();
-          break;
-        case 5:
-          text += OneIn(2) ? "[" + Name() : "[]";
-          break;
-        case 6:
-          text += Space() + "=" + Space() + Value();
-          break;
+        case 1: text += Space() + "[" + Space() + Name() + Space() + "]" + (OneIn(5) ? "tail" : "") + Space(); break;
+        case 2: text += Space() + (OneIn(2) ? ";" : "#") + " comment " + Name(); break;
+        case 3: text += Space(); break;
+        case 4: text += Name() + Space(); break;
+        case 5: text += OneIn(2) ? "[" + Name() : "[]"; break;
+        case 6: text += Space() + "=" + Space() + Value(); break;
         case 7:  // a NUL byte somewhere in a key line
           text += Space() + Name() + Space() + std::string(1, '\0') + Space() + (OneIn(2) ? "=" : "") + Name() +
                   Space() + "=" + Value() + Space();
           break;
-        default:
-          text += Space() + Name() + Space() + "=" + Space() + Value() + Space();
-          break;
+        default: text += Space() + Name() + Space() + "=" + Space() + Value() + Space(); break;
       }
       if (i + 1 < lines || !OneIn(3)) text += LineEnd();
     }
@@ -121,55 +90,47 @@ constexpr int kCases = 300;
 
 }  // namespace
 
-TEST(IniDifferential, EveryValueReadsAsThePlatformReadsIt) {
+// For each seed, a damaged file read with generated names and buffer sizes,
+// and a damaged (or empty) file edited with generated calls.
+TEST(IniDifferential, EveryValueReadsAndEveryEditWritesAsThePlatformDoes) {
   const support::TempFolder folder;
   const std::string file = folder.Path("differential.ini");
   for (unsigned seed = 1; seed <= kCases; ++seed) {
     Generator gen(seed);
-    const std::string text = gen.DamagedFile();
+    std::string text = gen.DamagedFile();
     support::WriteFile(file, text);
-    const IniDocument doc = IniDocument::Parse(text);
+    const IniDocument read = IniDocument::Parse(text);
     for (int i = 0; i < 40; ++i) {
       const std::string section = gen.Space() + gen.Name() + gen.Space();
       const std::string key = gen.Space() + gen.Name() + gen.Space();
       static const std::vector<std::size_t> sizes = {1, 2, 3, 5, 8, 10, 256, 1024};
       const std::size_t size = gen.Pick(sizes);
-      ASSERT_EQ(doc.ReadString(section, key, size), PlatformRead(file, section, key, size))
+      ASSERT_EQ(read.ReadString(section, key, size), PlatformRead(file, section, key, size))
           << "seed " << seed << " [" << testing::PrintToString(section) << "] " << testing::PrintToString(key)
           << " size " << size << "\nfile: " << testing::PrintToString(text);
     }
-  }
-}
 
-TEST(IniDifferential, EveryEditWritesTheBytesThePlatformWrites) {
-  const support::TempFolder folder;
-  const std::string file = folder.Path("differential.ini");
-  for (unsigned seed = 1; seed <= kCases; ++seed) {
-    Generator gen(seed * 7919);
-    const std::string text = gen.OneIn(5) ? std::string() : gen.DamagedFile();
+    Generator edits(seed * 7919);
+    text = edits.OneIn(5) ? std::string() : edits.DamagedFile();
     support::WriteFile(file, text);
     IniDocument doc = IniDocument::Parse(text);
     std::string calls;
     bool changed = false;
-    const int count = 1 + gen.Below(12);
+    const int count = 1 + edits.Below(12);
     for (int i = 0; i < count; ++i) {
-      const std::string section = gen.Space() + gen.Name() + (gen.OneIn(4) ? gen.Space() : "");
-      const std::string key = gen.Space() + gen.Name() + (gen.OneIn(4) ? gen.Space() : "");
-      const int kind = gen.Below(10);
-      if (kind == 0) {
-        calls += "delete [" + section + "]; ";
-        changed |= doc.DeleteSection(section);
-        WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str());
-      } else if (kind == 1) {
-        calls += "delete [" + section + "] " + key + "; ";
-        changed |= doc.DeleteKey(section, key);
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str());
-      } else {
-        const std::string value = gen.Space() + gen.Value() + (gen.OneIn(4) ? gen.Space() : "");
-        calls += "write [" + section + "] " + key + "=" + value + "; ";
-        changed |= doc.WriteString(section, key, value);
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
-      }
+      const std::string section = edits.Space() + edits.Name() + (edits.OneIn(4) ? edits.Space() : "");
+      const std::string key = edits.Space() + edits.Name() + (edits.OneIn(4) ? edits.Space() : "");
+      // One call in ten deletes the section, one the key; the others write.
+      const int kind = edits.Below(10);
+      const std::string value = kind < 2 ? "" : edits.Space() + edits.Value() + (edits.OneIn(4) ? edits.Space() : "");
+      const char* const keyGiven = kind == 0 ? nullptr : key.c_str();
+      const char* const valueGiven = kind < 2 ? nullptr : value.c_str();
+      calls += (kind < 2 ? "delete [" : "write [") + section + "]" + (keyGiven ? " " + key : "") +
+               (valueGiven ? "=" + value : "") + "; ";
+      changed |= kind == 0   ? doc.DeleteSection(section)
+                 : kind == 1 ? doc.DeleteKey(section, key)
+                             : doc.WriteString(section, key, value);
+      WritePrivateProfileStringA(section.c_str(), keyGiven, valueGiven, file.c_str());
     }
     // The platform leaves a file that no call changed as it was.
     const std::string platform = support::ReadFile(file);

@@ -1,7 +1,8 @@
 // The project file on disk against the platform's profile functions: a save
 // writes the bytes of the same calls made one by one; whatever a file holds
 // loads as the platform reads it key by key and comes back whole from a
-// save; sharing, attributes and a save cut short leave the file sound.
+// save, and start-up reads the default project as it does; sharing,
+// attributes and a save cut short leave the file sound.
 #include "projects/project_file.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,11 @@ TEST(ProjectFile, WhatAFileHoldsLoadsAsThePlatformReadsItAndSurvivesTwoQuits) {
       "4=\" \t'current opened files'\t \"\r\n5= padded \r\n[\"  Padded  \"]\r\nOpenNum=1\r\n0=/D/q.pdf?\r\n"
       "[  Padded\t]\r\nOpenNum=1\r\n0=/D/p.pdf?\r\n[\"\"]\r\nOpenNum=1\r\n0=/D/e.pdf?\r\n"
       "['current opened files']\r\nOpenNum=1\r\n0=/D/c.pdf?\r\n",
+      // 7: values with blanks inside their quotes, at both ends, the start or
+      // the end only, tabs, and states in quotes, their own or enclosing
+      "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=Padded\r\n[Padded]\r\nActiveArticleIndex=0\r\nOpenNum=7\r\n"
+      "0=\"  /D/padded.pdf?PAGE=1  \"\r\n1=\"  /D/lead.pdf?PAGE=2\"\r\n2='/D/trail.pdf?PAGE=3 '\r\n"
+      "3=\"\t/D/tab.pdf?\t\"\r\n4=\"/D/in tab.pdf?PAGE=4\t\"\r\n5=/D/q.pdf?\"PAGE=5\"\r\n6='\"/D/o.pdf?PAGE=6\"'\r\n",
   };
   const support::TempFolder folder;
   const std::string path = folder.Path("hand.ini");
@@ -348,6 +354,82 @@ TEST(ProjectFile, ASaveStoppedPartWayLeavesThePreviousFile) {
   CloseHandle(other);
   EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(StoredProjects(LoadedFrom(path)), StoredProjects(second));
+}
+
+// What start-up restore takes from the project file against the platform's
+// profile functions: the entries and the active index ReadStartupProject
+// gives are what GetPrivateProfileStringA gives key by key (every key below
+// "OpenNum" up to maxKey), each value as much as the loader keeps of it.
+void ExpectStartupAsThePlatformReads(const std::string& path, int maxKey, const std::string& label) {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // no cached copy
+  StartupProject platform;
+  const std::string count = PlatformRead(path, kDefault, "OpenNum", kStartupNumberBuffer);
+  for (int i = 0; !count.empty() && i < std::min(ReadInteger(count).value_or(0), maxKey + 1); ++i) {
+    const std::string whole = PlatformRead(path, kDefault, std::to_string(i), 1 << 16);
+    const auto value = FileValueThatFits(whole);
+    if (value && !value->empty() && platform.entries.size() < 256) platform.entries.emplace_back(*value);
+  }
+  const std::string active = PlatformRead(path, kDefault, "ActiveArticleIndex", kStartupNumberBuffer);
+  if (!active.empty()) platform.activeIndex = ReadInteger(active);
+  const StartupProject ours = ReadStartupProject(path);
+  EXPECT_EQ(ours.entries, platform.entries) << label;
+  EXPECT_EQ(ours.activeIndex, platform.activeIndex) << label;
+}
+
+std::string LongEntry(int i, std::size_t length) {
+  std::string path = "/C/Docs/File " + std::to_string(i) + ".pdf?PAGE=1&ZOOM_TYPE-VALUE=0:65536.000000";
+  while (path.size() < length) path += "&X=" + std::to_string(i);
+  return path;
+}
+
+// A project section of `entries` entries of about `length` characters.
+std::string SectionOf(const std::string& header, int entries, std::size_t length) {
+  std::string text = header + "\r\nActiveArticleIndex=" + std::to_string(entries / 2) +
+                     "\r\nOpenNum=" + std::to_string(entries) + "\r\n";
+  for (int i = 0; i < entries; ++i) text += std::to_string(i) + "=" + LongEntry(i, length) + "\r\n";
+  return text;
+}
+
+// Sections longer than a first read, and far into the file: `before`
+// projects, the default one of `entries` entries, then, when `after`, more
+// projects and a second default section.
+std::string LargeFile(int before, int entries, bool after) {
+  std::string text;
+  for (int p = 0; p < before; ++p) text += SectionOf("[Project " + std::to_string(p) + "]", 64, 200);
+  text += SectionOf("[CURRENT OPENED FILES]", entries, 700);
+  for (int p = 0; after && p < 20; ++p) text += SectionOf("[Later " + std::to_string(p) + "]", 64, 200);
+  return after ? text + SectionOf("[CURRENT OPENED FILES]", 300, 100) : text;
+}
+
+TEST(DefaultSectionDifferential, HandDamagedAndLargeFiles) {
+  const std::string nul(1, '\0'), kSection = "[CURRENT OPENED FILES]";
+  const std::string rows[] = {
+      /* 0 */ SectionOf(kSection, 3, 40),
+      /* 1 */ SectionOf(kSection, 1, 30) + SectionOf(kSection, 4, 30),
+      /* 2 */ "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n1=P\r\n" + SectionOf("[P]", 3, 50) + SectionOf(kSection, 2, 50),
+      /* 3 */ kSection + "\r\nOpenNum=1234567890123\r\nActiveArticleIndex=\"123456789\"\r\n0=" +
+          std::string(2000, 'b') + "\r\n1=\"" + std::string(1022, 'q') + "\"\r\n2=/C/x.pdf?" + std::string(1023, 'e') +
+          "\r\n3=" + LongEntry(3, 1100) + "\r\n",
+      /* 4 */ kSection + "\r\nOpenNum=\"12345678\"\r\nActiveArticleIndex='1234567'\r\n",
+      /* 5 */ "[CURRENT OPENED FILES]]\r\nOpenNum=9\r\n" + SectionOf("[CURRENT OPENED FILES]x", 2, 20),
+      /* 6 */ "OpenNum=2\r\n0=/C/a.pdf?\r\n[CURRENT OPENED FILES]\r\n1=/C/b.pdf?\r\n[]\r\nOpenNum=1\r\n",
+      /* 7 */ "[CURRENT OPENED FILES" + nul + "junk]\r\nOpenNum=1\r\n0=/C/n.pdf?\r\n",
+      // Keys present however sparse, read as a lookup finds them.
+      /* 8 */ kSection + "\r\nOpenNum=301\r\n300=/C/300.pdf?\r\n1=/C/1.pdf?\r\n256=/C/256.pdf?\r\n01=/C/01.pdf?\r\n",
+      /* 9 */ kSection + "\r\nOpenNum=999999999\r\n5=/C/5.pdf?\r\n0=/C/0.pdf?\r\n+7=/C/7.pdf?\r\n",
+      /* 10 */ SectionOf("[ \"CURRENT OPENED FILES\" ]", 2, 20) + SectionOf("[\tCURRENT  OPENED FILES]", 2, 20) +
+          SectionOf("[ \t CURRENT OPENED FILES\t ]", 3, 20),
+      /* 11 */ LargeFile(0, 256, true),
+      /* 12 */ LargeFile(40, 256, true),
+      /* 13 */ LargeFile(20, 300, false),
+      /* 14 */ LargeFile(30, 8, true),
+  };
+  const support::TempFolder folder;
+  const std::string path = folder.Path("damaged.ini");
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    WriteFile(path, rows[i]);
+    ExpectStartupAsThePlatformReads(path, 310, "row " + std::to_string(i));
+  }
 }
 
 }  // namespace

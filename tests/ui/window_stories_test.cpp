@@ -59,10 +59,16 @@ std::string Folder(HostStory& story, HWND projectList, int row) {
   return "neither";
 }
 
-std::vector<std::string> Entries(HWND projectList) {
-  std::vector<std::string> entries;
-  for (int i = 0; i < kit::ListCount(projectList); ++i) entries.push_back(kit::ListText(projectList, i));
-  return entries;
+// f(i) for each i from 0 to count - 1.
+template <typename F>
+auto Each(std::size_t count, F f) {
+  std::vector<decltype(f(0))> all;
+  for (std::size_t i = 0; i < count; ++i) all.push_back(f(static_cast<int>(i)));
+  return all;
+}
+
+std::vector<std::string> Entries(HWND list) {
+  return Each(kit::ListCount(list), [&](int i) { return kit::ListText(list, i); });
 }
 
 // How many pixels of `colour` the project list's entry `entry` shows right of
@@ -76,19 +82,15 @@ int EntryPixels(const kit::Picture& list, int entry, std::uint32_t colour) {
 }
 
 // Each row of the file list: name, folder and the image shown.
-std::vector<std::string> Rows(HWND fileList) {
-  std::vector<std::string> rows;
-  for (int i = 0; i < kit::RowCount(fileList); ++i)
-    rows.push_back(kit::RowText(fileList, i, 0) + " | " + kit::RowText(fileList, i, 1) +
-                   (kit::RowImage(fileList, i) == 1 ? " | active" : ""));
-  return rows;
+std::vector<std::string> Rows(HWND list) {
+  return Each(kit::RowCount(list), [&](int i) {
+    const std::string active = kit::RowImage(list, i) == 1 ? " | active" : "";
+    return kit::RowText(list, i, 0) + " | " + kit::RowText(list, i, 1) + active;
+  });
 }
 
 struct Page {
-  HWND sheet;
-  HWND page;
-  HWND projects;
-  HWND files;
+  HWND sheet, page, projects, files;
 };
 
 Page WaitForSheet() {
@@ -97,9 +99,16 @@ Page WaitForSheet() {
   return {sheet, GetParent(projects), projects, kit::Find(sheet, IDC_FILE_LIST)};
 }
 
-void OpenWindow(HostStory& story, const std::function<void(const Page&)>& script) {
-  kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); },
-             [&] { script(WaitForSheet()); });
+constexpr int kScriptCloses = 0;  // the script itself closes the window
+
+// Opens the window from the tool button and runs the script on it; then ends
+// the window with the button `end`.
+void OpenWindow(HostStory& story, int end, const std::function<void(const Page&)>& script) {
+  kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); }, [&] {
+    const Page page = WaitForSheet();
+    script(page);
+    if (end != kScriptCloses) kit::EndSheet(page.sheet, end);
+  });
 }
 
 // OK after the default project changed: the offer to reload it, answered.
@@ -110,6 +119,25 @@ void PressOkAndAnswerReload(const Page& w, int button) {
                  "open files, then load the new list?",
                  IDI_EXCLAMATION, button);
   kit::WaitUntilGone(w.sheet);
+}
+
+// The project list as shown: its entries, the one selected (its folder open,
+// the others' closed), the count of projects, and Delete Project on for any
+// but the default one. A command goes on updating the list after its dialog
+// has closed: the list is waited for.
+void ExpectProjects(HostStory& story, const Page& w, const std::vector<std::string>& entries, int selected,
+                    Where where = Where::current()) {
+  const testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "the project list");
+  for (int wait = 0; wait < 50 && (Entries(w.projects) != entries || kit::ListSelection(w.projects) != selected);
+       ++wait)
+    Sleep(100);
+  EXPECT_EQ(Entries(w.projects), entries);
+  EXPECT_EQ(kit::ListSelection(w.projects), selected);
+  for (int row = 0; row < kit::ListCount(w.projects); ++row)
+    EXPECT_EQ(Folder(story, w.projects, row), row == selected ? "open" : "closed") << "entry " << row;
+  EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)),
+            "Favorite Projects (" + std::to_string(entries.size() - 1) + ")");
+  EXPECT_EQ(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)), selected != 0);
 }
 
 class Window : public ::testing::Test {
@@ -141,15 +169,11 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   Start(story);
 
   // Nothing open and no project file: the default project alone.
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDCANCEL, [&](const Page& w) {
     EXPECT_EQ(kit::Style(w.sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0) << "no context-help button";
     EXPECT_FALSE(GetDlgItem(w.sheet, kApplyButton) != nullptr && kit::Visible(GetDlgItem(w.sheet, kApplyButton)));
     for (const int button : {IDOK, IDCANCEL, IDHELP}) EXPECT_TRUE(kit::Visible(kit::Find(w.sheet, button)));
-    EXPECT_EQ(Entries(w.projects), std::vector<std::string>{"CURRENT OPENED FILES (0)"});
-    EXPECT_EQ(kit::ListSelection(w.projects), 0);
-    EXPECT_EQ(Folder(story, w.projects, 0), "open");
-    EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)), "Favorite Projects (0)");
-    EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
+    ExpectProjects(story, w, {"CURRENT OPENED FILES (0)"}, 0);
     EXPECT_EQ(kit::RowCount(w.files), 0);
     EXPECT_EQ(kit::ColumnTitle(w.files, 0) + "/" + kit::ColumnTitle(w.files, 1), "PDF File Name/Path");
     EXPECT_EQ(kit::ColumnWidth(w.files, 0) * 1000 + kit::ColumnWidth(w.files, 1), 128300);
@@ -159,7 +183,6 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     EXPECT_LE(std::abs(sheet.left + sheet.right - owner.left - owner.right), 1) << "centred across the reader";
     EXPECT_LE(std::abs(sheet.top + sheet.bottom - owner.top - owner.bottom), 1) << "centred down the reader";
     kit::Screenshot(w.sheet, "quendle_empty");
-    kit::EndSheet(w.sheet, IDCANCEL);
   });
   EXPECT_EQ(GetFileAttributesA(ProjectFile().c_str()), INVALID_FILE_ATTRIBUTES) << "Cancel wrote a file";
   EXPECT_FALSE(story.LastFailedCall().has_value());
@@ -171,10 +194,10 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
   story.OpenFile(first);
   story.BringToFront(story.OpenFile(second));
   const std::string folder = first.substr(0, first.rfind('\\'));
-  OpenWindow(story, [&](const Page& w) {
-    EXPECT_EQ(Entries(w.projects), (std::vector<std::string>{"CURRENT OPENED FILES (2)", "Reports (3)",
-                                                             "Notes (old) (1)", "Empty (0)"}));
-    EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)), "Favorite Projects (3)");
+  OpenWindow(story, IDCANCEL, [&](const Page& w) {
+    const std::vector<std::string> entries = {"CURRENT OPENED FILES (2)", "Reports (3)", "Notes (old) (1)",
+                                              "Empty (0)"};
+    ExpectProjects(story, w, entries, 0);
     EXPECT_EQ(Rows(w.files), (std::vector<std::string>{"first.pdf | " + folder, "second.pdf | " + folder + " | active"}));
     kit::Screenshot(w.sheet, "quendle_projects");
     // The current entry white on teal; the others in the name colour on
@@ -190,35 +213,26 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
     for (std::size_t i = 0; i < std::size(looks); ++i)
       EXPECT_EQ(EntryPixels(list, looks[i].entry, looks[i].colour) > 0, looks[i].shown) << "look " << i + 1;
 
-    struct Step {
-      int select;
-      std::vector<std::string> rows;
-    };
-    const Step steps[] = {
-        {1, {"zeta.pdf | C:\\work\\b", "alpha.pdf | C:\\work\\a | active", "mid.pdf | \\\\server\\share\\dir"}},
-        {2, {"root.pdf | D: | active"}},
-        {3, {}},
-        {1, {"zeta.pdf | C:\\work\\b", "alpha.pdf | C:\\work\\a | active", "mid.pdf | \\\\server\\share\\dir"}},
-    };
-    for (const Step& step : steps) {
-      SCOPED_TRACE("selecting project " + std::to_string(step.select));
-      kit::ClickListRow(w.projects, step.select);
-      EXPECT_EQ(kit::ListSelection(w.projects), step.select);
-      for (int row = 0; row < kit::ListCount(w.projects); ++row)
-        EXPECT_EQ(Folder(story, w.projects, row), row == step.select ? "open" : "closed") << "entry " << row;
-      EXPECT_TRUE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
-      EXPECT_EQ(Rows(w.files), step.rows);
+    // Each project chosen in turn, "Reports" again last: its rows.
+    const std::vector<std::string> reports = {"zeta.pdf | C:\\work\\b", "alpha.pdf | C:\\work\\a | active",
+                                              "mid.pdf | \\\\server\\share\\dir"};
+    const std::pair<int, std::vector<std::string>> steps[] = {
+        {1, reports}, {2, {"root.pdf | D: | active"}}, {3, {}}, {1, reports}};
+    for (const auto& [select, rows] : steps) {
+      SCOPED_TRACE("selecting project " + std::to_string(select));
+      kit::ClickListRow(w.projects, select);
+      ExpectProjects(story, w, entries, select);
+      EXPECT_EQ(Rows(w.files), rows);
     }
     kit::Screenshot(w.sheet, "quendle_reports");
 
     // Sorting "Reports" with zeta.pdf selected: it stays selected wherever it goes.
     const auto names = [&] {
-      std::vector<std::string> shown;
-      for (int row = 0; row < kit::RowCount(w.files); ++row) {
-        shown.push_back(kit::RowText(w.files, row, 0));
-        EXPECT_EQ(kit::RowImage(w.files, row), shown.back() == "alpha.pdf" ? 1 : 0) << "the active file's icon";
-      }
-      return shown;
+      return Each(kit::RowCount(w.files), [&](int row) {
+        const std::string name = kit::RowText(w.files, row, 0);
+        EXPECT_EQ(kit::RowImage(w.files, row), name == "alpha.pdf" ? 1 : 0) << "the active file's icon";
+        return name;
+      });
     };
     const std::vector<std::string> byFolder = {"alpha.pdf", "zeta.pdf", "mid.pdf"};
     const std::vector<std::string> byName = {"alpha.pdf", "mid.pdf", "zeta.pdf"};
@@ -255,16 +269,14 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
       EXPECT_EQ(kit::SelectedRows(w.files), std::vector<int>{static_cast<int>(zeta)});
     }
     kit::ClickListRow(w.projects, 0);
-    EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
-    kit::EndSheet(w.sheet, IDCANCEL);
+    ExpectProjects(story, w, entries, 0);
   });
   EXPECT_EQ(ReadFile(ProjectFile()), kProjectFile) << "Cancel after sorting changed the file";
 
   // A sort of another project: OK saves it, and offers no reload.
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDOK, [&](const Page& w) {
     kit::ClickListRow(w.projects, 1);
     kit::ClickColumn(w.files, 0);
-    kit::EndSheet(w.sheet, IDOK);
   });
   EXPECT_EQ(Profile("Reports", "0"), "/C/work/a/alpha.pdf?PAGE=5");
   EXPECT_EQ(Profile("Reports", "2"), "/C/work/b/zeta.pdf?PAGE=2");
@@ -273,16 +285,16 @@ TEST_F(Window, ShowsTheProjectsAndTheirFilesSortsByColumnAndSavesOnlyOnOk) {
 
   // A sort of the default project: OK saves, then offers to reload it in its
   // new order; Yes closes the documents and opens them in that order.
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, kScriptCloses, [&](const Page& w) {
     // The last click of the last opening was an ascending one on this column.
     kit::ClickColumn(w.files, 0);
     EXPECT_EQ(kit::RowText(w.files, 0, 0), "second.pdf");
     PressOkAndAnswerReload(w, IDYES);
   });
   EXPECT_EQ(Profile("CURRENT OPENED FILES", "0").rfind(standin::DIPathFromWindowsPath(second) + "?", 0), 0u);
-  std::vector<std::string> open;
-  for (const AVDoc doc : story.OpenDocuments()) open.push_back(story.State(doc).path);
-  EXPECT_EQ(open, (std::vector<std::string>{second, first}));
+  const std::vector<AVDoc> docs = story.OpenDocuments();
+  const auto path = [&](int i) { return story.State(docs[i]).path; };
+  EXPECT_EQ(Each(docs.size(), path), (std::vector<std::string>{second, first}));
   ExpectHostClean(story);
 }
 
@@ -342,21 +354,8 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
   story.OpenFile(pdfs_.Pdf("first.pdf", 2));
   story.OpenFile(pdfs_.Pdf("second.pdf", 2));
   const std::string n254(254, 'n');
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, kScriptCloses, [&](const Page& w) {
     std::vector<std::string> entries;
-    const auto expectEntries = [&](int selected, int line) {
-      SCOPED_TRACE("line " + std::to_string(line));
-      // A command goes on updating the list after its dialog has closed.
-      for (int wait = 0; wait < 50 && (Entries(w.projects) != entries || kit::ListSelection(w.projects) != selected);
-           ++wait)
-        Sleep(100);
-      EXPECT_EQ(Entries(w.projects), entries);
-      EXPECT_EQ(kit::ListSelection(w.projects), selected);
-      EXPECT_EQ(Folder(story, w.projects, selected), "open");
-      EXPECT_EQ(kit::Text(kit::Find(w.page, IDC_PROJECT_COUNT)),
-                "Favorite Projects (" + std::to_string(entries.size() - 1) + ")");
-      EXPECT_EQ(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)), selected != 0);
-    };
     const auto click = [&](int project, int button) {
       kit::ClickListRow(w.projects, project);
       kit::Click(w.page, button);
@@ -378,10 +377,10 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     kit::WaitUntilGone(dialog);
     TypeName(newProject(4), "xyz   ");
     entries = {"CURRENT OPENED FILES (2)", "A (2)", "B (15)", "abc (0)", "xyz    (0)"};
-    expectEntries(4, __LINE__);
+    ExpectProjects(story, w, entries, 4);
     rename(3, "abc", std::string(300, 'n'));
     entries[3] = n254 + " (0)";
-    expectEntries(3, __LINE__);
+    ExpectProjects(story, w, entries, 3);
 
     // Refused: a name a project has (in other letter case, or once the file
     // has read away blanks and quotes), and names the file cannot bring back,
@@ -391,12 +390,9 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
         "The project name cannot be saved, please choose another!\nA name cannot hold \"]\" or a line break, nor be "
         "PROJECT_NAME.";
     const char kEmpty[] = "The project name is empty without its quotes and blanks, please choose another!";
-    const std::pair<std::string, const char*> refused[] = {{"b", kExists},
-                                                           {"'XYZ'", kExists},
-                                                           {"a]b", kCannotSave},
-                                                           {"Project_Name", kCannotSave},
-                                                           {"two\r\nlines", kCannotSave},
-                                                           {"\"\"", kEmpty}};
+    const std::pair<std::string, const char*> refused[] = {{"b", kExists},          {"'XYZ'", kExists},
+                                                           {"a]b", kCannotSave},   {"Project_Name", kCannotSave},
+                                                           {"two\r\nlines", kCannotSave}, {"\"\"", kEmpty}};
     for (std::size_t row = 0; row < std::size(refused); ++row) {
       SCOPED_TRACE("refused name " + std::to_string(row));
       dialog = newProject(5);
@@ -413,10 +409,10 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     EXPECT_FALSE(kit::WindowShown("Rename Project"));
     rename(1, "A", "a");
     kit::AnswerBox("Warning", kExists, IDI_EXCLAMATION, IDOK);
-    expectEntries(1, __LINE__);
+    ExpectProjects(story, w, entries, 1);
     rename(1, "A", "Notes (old)");
     entries[1] = "Notes (old) (2)";
-    expectEntries(1, __LINE__);
+    ExpectProjects(story, w, entries, 1);
 
     // Paste with nothing cut or copied: nothing. The default project cut: its
     // rows look cut; pasted into project 1, all of them move.
@@ -426,7 +422,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     click(1, IDC_PASTE_PROJECT);
     entries[0] = "CURRENT OPENED FILES (0)";
     entries[1] = "Notes (old) (4)";
-    expectEntries(1, __LINE__);
+    ExpectProjects(story, w, entries, 1);
     EXPECT_EQ(kit::SelectedRows(w.files), (std::vector<int>{2, 3}));
     EXPECT_EQ(kit::RowState(w.files, 3, LVIS_CUT), 0u);
 
@@ -439,10 +435,8 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     const struct {
       int project, button, rows;
       std::vector<int> selected;
-    } pastes[] = {{2, IDC_PASTE_PROJECT, 17, {15, 16}},
-                  {2, IDC_PASTE_PROJECT, 17, {}},
-                  {3, IDC_PASTE_FILES, 4, {0, 1, 2, 3}},
-                  {0, IDC_PASTE_PROJECT, 4, {0, 1, 2, 3}}};
+    } pastes[] = {{2, IDC_PASTE_PROJECT, 17, {15, 16}}, {2, IDC_PASTE_PROJECT, 17, {}},
+                  {3, IDC_PASTE_FILES, 4, {0, 1, 2, 3}}, {0, IDC_PASTE_PROJECT, 4, {0, 1, 2, 3}}};
     for (const auto& paste : pastes) {
       SCOPED_TRACE("paste into project " + std::to_string(paste.project));
       click(paste.project, paste.button);
@@ -451,7 +445,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
       EXPECT_TRUE(LastRowShown(w.files));
     }
     entries = {"CURRENT OPENED FILES (4)", "Notes (old) (4)", "B (17)", n254 + " (4)", "xyz    (0)"};
-    expectEntries(0, __LINE__);
+    ExpectProjects(story, w, entries, 0);
 
     // Deleting project 2 of five, with files, after copying project 3:
     // Cancel keeps it; OK deletes it, the project that moves in is selected,
@@ -459,11 +453,11 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     click(3, IDC_COPY_PROJECT);
     click(2, IDC_DELETE_PROJECT);
     kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDCANCEL);
-    expectEntries(2, __LINE__);
+    ExpectProjects(story, w, entries, 2);
     kit::Click(w.page, IDC_DELETE_PROJECT);
     kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDOK);
     entries.erase(entries.begin() + 2);
-    expectEntries(2, __LINE__);
+    ExpectProjects(story, w, entries, 2);
     EXPECT_EQ(kit::RowCount(w.files), 4);
     click(3, IDC_PASTE_PROJECT);
     entries[3] = "xyz    (4)";
@@ -477,7 +471,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     EXPECT_GT(extent(), before);
     click(4, IDC_COPY_PROJECT);
     kit::Click(w.page, IDC_DELETE_PROJECT);
-    expectEntries(3, __LINE__);
+    ExpectProjects(story, w, entries, 3);
     EXPECT_EQ(extent(), before);
     kit::ClickColumn(w.files, 0);
     const std::string folder = pdfs_.Path("").substr(0, pdfs_.Path("").size() - 1);
@@ -489,7 +483,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
     kit::ClickListRow(w.projects, 0);
     PostMessageA(w.page, WM_COMMAND, IDC_DELETE_PROJECT, 0);
     kit::AnswerBox("Warning", "Default project cannot be removed!", IDI_HAND, IDOK);
-    expectEntries(0, __LINE__);
+    ExpectProjects(story, w, entries, 0);
     kit::ClickListRow(w.projects, 3);
     kit::Screenshot(w.sheet, "quendle_project_commands");
 
@@ -501,7 +495,7 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
   EXPECT_EQ(story.OpenDocuments().size(), 2u);
 
   // "xyz   " comes back as xyz. On a full store New Project says so.
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDCANCEL, [&](const Page& w) {
     EXPECT_EQ(kit::ListText(w.projects, 3), "xyz (4)");
     // Every other project deleted: the default one is left, its button off.
     for (int project = 3; project > 0; --project) {
@@ -509,27 +503,22 @@ TEST_F(Window, ProjectCommandsNameMoveAndRemoveProjects) {
       kit::Click(w.page, IDC_DELETE_PROJECT);
       kit::AnswerBox("Warning", kDeleteQuestion, IDI_EXCLAMATION, IDOK);
     }
-    EXPECT_EQ(Entries(w.projects), std::vector<std::string>{"CURRENT OPENED FILES (2)"});
-    EXPECT_FALSE(kit::Enabled(kit::Find(w.page, IDC_DELETE_PROJECT)));
-    kit::EndSheet(w.sheet, IDCANCEL);
+    ExpectProjects(story, w, {"CURRENT OPENED FILES (2)"}, 0);
   });
   std::vector<std::string> names = {"CURRENT OPENED FILES"};
   for (int i = 1; i < 256; ++i) names.push_back("P" + std::to_string(i));
   WriteFile(ProjectFile(), ProjectList(names));
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDCANCEL, [&](const Page& w) {
     kit::Click(w.page, IDC_NEW_PROJECT);
     kit::AnswerBox("Warning", "The project list is full (256 projects), please delete a project first!", IDI_HAND,
                    IDOK);
     EXPECT_EQ(kit::ListCount(w.projects), 256);
-    kit::EndSheet(w.sheet, IDCANCEL);
   });
   ExpectHostClean(story);
 }
 
-std::vector<UINT> CutLooks(HWND fileList) {
-  std::vector<UINT> looks;
-  for (int row = 0; row < kit::RowCount(fileList); ++row) looks.push_back(kit::RowState(fileList, row, LVIS_CUT) != 0);
-  return looks;
+std::vector<UINT> CutLooks(HWND list) {
+  return Each(kit::RowCount(list), [&](int row) { return UINT{kit::RowState(list, row, LVIS_CUT) != 0}; });
 }
 
 TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
@@ -544,13 +533,15 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
   for (int i = 0; i < 40; ++i) tooMany += "\"" + pdfs_.Pdf(std::string(100, 'l') + std::to_string(i) + ".pdf", 1).substr(folder.size() + 1) + "\" ";
   const std::string root[] = {"C:\\vellora-root-a.pdf", "C:\\vellora-root-b.pdf"};
   for (const std::string& path : root) ASSERT_TRUE(standin::WriteSamplePdf(path, 1));
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDOK, [&](const Page& w) {
     const auto add = [&](const std::string& in, const std::string& names) {
       kit::Click(w.page, IDC_ADD_FILES);
       kit::FillOpenDialog("Open File", names, in);
     };
-    const auto expectRows = [&](const std::vector<std::string>& rows, const std::vector<int>& selected, int line) {
-      SCOPED_TRACE("line " + std::to_string(line));
+    // The rows shown, those selected, and the project's count.
+    const auto expectRows = [&](const std::vector<std::string>& rows, const std::vector<int>& selected,
+                                Where where = Where::current()) {
+      const testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "the file list");
       EXPECT_EQ(Rows(w.files), rows);
       EXPECT_EQ(kit::SelectedRows(w.files), selected);
       EXPECT_EQ(kit::ListText(w.projects, kit::ListSelection(w.projects)),
@@ -560,18 +551,18 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     // One file, then three of which one is there; two of the root folder.
     kit::ClickListRow(w.projects, 1);
     add("", pdfs_.Path("one.pdf"));
-    expectRows({row("one.pdf")}, {0}, __LINE__);
+    expectRows({row("one.pdf")}, {0});
     add(folder, "\"one.pdf\" \"two.pdf\" \"three.pdf\"");
-    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf")}, {1, 2}, __LINE__);
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf")}, {1, 2});
     add("C:\\", "\"vellora-root-a.pdf\" \"vellora-root-b.pdf\"");
     const std::string rootA = "vellora-root-a.pdf | C:", rootB = "vellora-root-b.pdf | C:";
-    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf"), rootA, rootB}, {3, 4}, __LINE__);
+    expectRows({row("one.pdf"), row("two.pdf"), row("three.pdf"), rootA, rootB}, {3, 4});
     // Rows 1 and 3 of five deleted; a name in other letter case added.
     kit::SelectRows(w.files, {1, 3});
     kit::Click(w.page, IDC_DELETE_FILES);
-    expectRows({row("one.pdf"), row("three.pdf"), rootB}, {}, __LINE__);
+    expectRows({row("one.pdf"), row("three.pdf"), rootB}, {});
     add(folder, "\"ONE.PDF\"");
-    expectRows({row("one.pdf"), row("three.pdf"), rootB, row("ONE.PDF")}, {3}, __LINE__);
+    expectRows({row("one.pdf"), row("three.pdf"), rootB, row("ONE.PDF")}, {3});
 
     // Sorted by "Path", Delete PDFs removes the file its row shows.
     kit::ClickColumn(w.files, 1);
@@ -582,26 +573,25 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     kit::SelectRows(w.files, {static_cast<int>(three - sorted.begin())});
     kit::Click(w.page, IDC_DELETE_FILES);
     sorted.erase(three);
-    expectRows(sorted, {}, __LINE__);
+    expectRows(sorted, {});
 
     // Cut rows 0 and 2, then row 1 alone: only row 1 looks cut. A copy of
     // no rows leaves nothing to paste.
-    kit::SelectRows(w.files, {0, 2});
-    kit::Click(w.page, IDC_CUT_FILES);
-    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{1, 0, 1}));
-    kit::SelectRows(w.files, {1});
-    kit::Click(w.page, IDC_CUT_FILES);
-    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 1, 0}));
+    // Rows chosen and a command on them: then which rows look cut.
+    const auto mark = [&](const std::vector<int>& rows, int button, const std::vector<UINT>& looks,
+                          Where where = Where::current()) {
+      kit::SelectRows(w.files, rows);
+      kit::Click(w.page, button);
+      EXPECT_EQ(CutLooks(w.files), looks) << "line " << where.line();
+    };
+    mark({0, 2}, IDC_CUT_FILES, {1, 0, 1});
+    mark({1}, IDC_CUT_FILES, {0, 1, 0});
     kit::SelectRows(w.files, {});
     kit::Screenshot(w.sheet, "quendle_cut_look");
     // A copy, of the project or of rows, has no look; rows cut before lose theirs.
-    kit::Click(w.page, IDC_COPY_PROJECT);
-    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
-    kit::SelectRows(w.files, {2});
-    kit::Click(w.page, IDC_COPY_FILES);
-    EXPECT_EQ(CutLooks(w.files), (std::vector<UINT>{0, 0, 0}));
-    kit::SelectRows(w.files, {});
-    kit::Click(w.page, IDC_COPY_FILES);
+    mark({}, IDC_COPY_PROJECT, {0, 0, 0});
+    mark({2}, IDC_COPY_FILES, {0, 0, 0});
+    mark({}, IDC_COPY_FILES, {0, 0, 0});
     kit::ClickListRow(w.projects, 2);
     kit::Click(w.page, IDC_PASTE_FILES);
     // A full project takes what fits and says what was left out; a choice
@@ -616,8 +606,7 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     EXPECT_EQ(kit::RowCount(w.files), 3);
     // Two rows cut and pasted into the full project with room for one: one
     // moves, the other stays marked, and the paste says so.
-    kit::SelectRows(w.files, {0, 1});
-    kit::Click(w.page, IDC_CUT_FILES);
+    mark({0, 1}, IDC_CUT_FILES, {1, 1, 0});
     kit::ClickListRow(w.projects, 2);
     kit::SelectRows(w.files, {0});
     kit::Click(w.page, IDC_DELETE_FILES);
@@ -631,7 +620,6 @@ TEST_F(Window, FileCommandsAddRemoveAndMarkFiles) {
     kit::Click(w.page, IDC_CUT_FILES);
     kit::AnswerBox("Warning", "Default project cannot be cut!", IDI_HAND, IDOK);
     // Pasting into other projects than the default one: no offer to reload it.
-    kit::EndSheet(w.sheet, IDOK);
   });
   EXPECT_EQ(Profile("Files", "OpenNum") + " " + Profile("Full", "255"), "2 /C/vellora-root-b.pdf?");
   for (const std::string& path : root) DeleteFileA(path.c_str());
@@ -685,58 +673,50 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
     for (const auto& [section, key, file] : {std::tuple{"Work", 1, 1}, {"Work", 3, 3}, {"Broken", 2, 2}})
       EXPECT_EQ(Profile(section, std::to_string(key)), pdf[file] + "?" + StoredState(file)) << section << key;
   };
-  OpenWindow(story, [&](const Page& w) {
-    int loaded = 0;
-    const auto load = [&](int project, int answer) {
-      kit::ClickListRow(w.projects, loaded = project);
+  OpenWindow(story, IDOK, [&](const Page& w) {
+    // Load Project with the question answered (and a warning, if one is
+    // given); then the documents open, the files of the default project, and
+    // the loaded project still the current one.
+    const auto load = [&](int project, int answer, const std::string& names, int defaultFiles,
+                          const char* warning = nullptr, Where where = Where::current()) {
+      const testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "load");
+      kit::ClickListRow(w.projects, project);
       kit::Click(w.page, IDC_LOAD_PROJECT);
       kit::AnswerBox("Load project", "Do you wish to close the current open files, then load the new project?",
                      IDI_EXCLAMATION, answer);
-    };
-    const auto expectOpen = [&](const std::string& names, int defaultFiles, int line) {
+      if (warning != nullptr) kit::AnswerBox("Warning", warning, IDI_HAND, IDOK);
       SendMessageA(w.page, WM_NULL, 0, 0);  // the command has ended
-      SCOPED_TRACE("line " + std::to_string(line));
       EXPECT_FALSE(kit::WindowShown("Warning"));
       EXPECT_EQ(OpenNames(story), names);
-      EXPECT_EQ(kit::ListText(w.projects, 0), "CURRENT OPENED FILES (" + std::to_string(defaultFiles) + ")");
-      EXPECT_EQ(kit::ListSelection(w.projects), loaded) << "the loaded project stays the current one";
-      for (int row = 0; row < kit::ListCount(w.projects); ++row)
-        EXPECT_EQ(Folder(story, w.projects, row), row == loaded ? "open" : "closed") << "entry " << row;
+      const std::string current = "CURRENT OPENED FILES (" + std::to_string(defaultFiles) + ")";
+      ExpectProjects(story, w, {current, "Work (4)", "Broken (4)", "Single (1)"}, project);
     };
-    load(1, IDCANCEL);
-    expectOpen("x.pdf* ", 1, __LINE__);
+    load(1, IDCANCEL, "x.pdf* ", 1);
     // No: the open documents stay and come first, so the active index points
     // at another one.
-    load(1, IDNO);
-    expectOpen("x.pdf a.pdf b.pdf* c.pdf d.pdf ", 5, __LINE__);
+    load(1, IDNO, "x.pdf a.pdf b.pdf* c.pdf d.pdf ", 5);
     // Yes: all closed, the default project emptied, then each file opened
     // with its view, the active one in front.
-    load(1, IDYES);
-    expectOpen("a.pdf b.pdf c.pdf* d.pdf ", 4, __LINE__);
+    load(1, IDYES, "a.pdf b.pdf c.pdf* d.pdf ", 4);
     const std::vector<AVDoc> docs = story.OpenDocuments();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(ShownState(story.State(docs[i])), StoredState(i)) << "file " << i;
     // A document kept open when the user is asked stays open; a path the
     // host cannot use is one warning, the others open, and the active file
     // is found among those that opened.
     story.KeepOpenWhenAsked(docs[0]);
-    load(2, IDYES);
-    kit::AnswerBox("Warning", "Wrong path or file name, cannot open", IDI_HAND, IDOK);
-    expectOpen("a.pdf c.pdf* d.pdf ", 3, __LINE__);
+    load(2, IDYES, "a.pdf c.pdf* d.pdf ", 3, "Wrong path or file name, cannot open");
     story.KeepOpenWhenAsked(docs[0], false);
     // No active file: nothing is brought to the front by the plug-in.
     const std::size_t executed = story.Log().Count("AVMenuItemExecute");
-    load(3, IDYES);
-    expectOpen("c.pdf* ", 1, __LINE__);
+    load(3, IDYES, "c.pdf* ", 1);
     EXPECT_EQ(story.Log().Count("AVMenuItemExecute"), executed);
     // The default project sorted, then loaded: kept, and OK offers no reload.
     kit::ClickListRow(w.projects, 0);
     kit::ClickColumn(w.files, 0);
-    load(0, IDYES);
-    expectOpen("c.pdf* ", 1, __LINE__);
-    kit::EndSheet(w.sheet, IDOK);
+    load(0, IDYES, "c.pdf* ", 1);
   });
   expectProjectsKept();
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, kScriptCloses, [&](const Page& w) {
     // Open PDFs with rows 3 and 1 selected: row 1 first, nothing asked or closed.
     kit::ClickListRow(w.projects, 1);
     kit::SelectRows(w.files, {3, 1});
@@ -759,13 +739,12 @@ TEST_F(Window, LoadProjectAndOpenPdfsOpenTheFilesWithTheirViews) {
   // open documents.
   idling = &story;
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, IdleInTheWindow);
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, IDCANCEL, [&](const Page& w) {
     kit::ClickListRow(w.projects, 1);
     kit::SelectRows(w.files, {0});
     kit::Click(w.page, IDC_OPEN_FILES);
     Sleep(600);
     EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "3");
-    kit::EndSheet(w.sheet, IDCANCEL);
   });
   KillTimer(nullptr, timer);
   EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "3");
@@ -819,7 +798,7 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
     LoadHelpControlAs("");
     HostStory story;
     Start(story);
-    OpenWindow(story, [&](const Page& w) {
+    OpenWindow(story, IDCANCEL, [&](const Page& w) {
       for (int press = 0; press < 2; ++press) {
         kit::Click(w.sheet, IDHELP);
         kit::AnswerBox("Error", SystemErrorText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
@@ -830,7 +809,6 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
       LoadHelpControlAs(nullptr);
       kit::Click(w.sheet, IDHELP);
       EXPECT_FALSE(kit::WindowShown("Error"));
-      kit::EndSheet(w.sheet, IDCANCEL);
     });
     EXPECT_TRUE(HelpCalls(probe).empty());
   }
@@ -840,7 +818,7 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
     HostStory story;
     Start(story);
     HWND pages[2] = {};
-    OpenWindow(story, [&](const Page& w) {
+    OpenWindow(story, IDCANCEL, [&](const Page& w) {
       pages[0] = w.page;
       kit::Click(w.sheet, IDHELP);
       kit::ShowPage(w.sheet, 1);
@@ -852,7 +830,6 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
       SetRegistryText(HKEY_LOCAL_MACHINE, kInstallKey, "InstallPath", "C:\\" + std::string(214, 'f'));
       kit::Click(w.sheet, IDHELP);
       kit::AnswerBox("Error", SystemErrorText(ERROR_FILENAME_EXCED_RANGE), IDI_INFORMATION, IDOK);
-      kit::EndSheet(w.sheet, IDCANCEL);
     });
     const std::vector<HelpProbeCall> calls = HelpCalls(probe);
     ASSERT_EQ(calls.size(), 3u);
@@ -873,10 +850,9 @@ TEST_F(Window, HelpFindsTheFolderAndTheControlAndGivesUpOnAControlThatCannotBeLo
     LoadHelpControlAs("native");
     HostStory story;
     Start(story);
-    OpenWindow(story, [&](const Page& w) {
+    OpenWindow(story, IDCANCEL, [&](const Page& w) {
       kit::Click(w.sheet, IDHELP);
       kit::AnswerBox("Error", SystemErrorText(ERROR_FILE_NOT_FOUND), IDI_INFORMATION, IDOK);
-      kit::EndSheet(w.sheet, IDCANCEL);
     });
     const std::vector<HelpProbeCall> calls = HelpCalls("hhctrl.ocx");
     ASSERT_EQ(calls.size(), 1u);
@@ -905,7 +881,7 @@ TEST_F(Window, AnErrorWhileOpeningOrDrawingClosesTheWindowAndReachesTheHost) {
 
   // A project list entry whose text cannot be held, drawn.
   standin::RegisterWindowClass("VelloraEndlessEntries", EndlessEntries, nullptr, nullptr);
-  OpenWindow(story, [&](const Page& w) {
+  OpenWindow(story, kScriptCloses, [&](const Page& w) {
     const WindowHandle list(
         CreateWindowA("VelloraEndlessEntries", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
     DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_PROJECT_LIST, 0, ODA_DRAWENTIRE, 0, list.get(), nullptr, {0, 0, 9, 9}, 0};
@@ -966,7 +942,7 @@ TEST_F(Window, TheAboutPageLinksOpenTheirTargetsAtEveryOpeningAndOkThereStillSav
   for (int opening = 1; opening <= 2; ++opening) {
     SCOPED_TRACE("opening " + std::to_string(opening));
     RemoveProjectFile();
-    OpenWindow(story, [&](const Page& w) {
+    OpenWindow(story, IDOK, [&](const Page& w) {
       kit::ShowPage(w.sheet, 1);
       const auto about = reinterpret_cast<HWND>(SendMessageA(w.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
       const HWND home = kit::Find(about, IDC_HOME_PAGE_LINK);
@@ -1008,12 +984,10 @@ TEST_F(Window, TheAboutPageLinksOpenTheirTargetsAtEveryOpeningAndOkThereStillSav
           SetWindowTextA(home, std::string(static_cast<std::size_t>(characters), 'i').c_str());
           return kit::Capture(home);
         };
-        const kit::Picture first48 = painted(48);
         const kit::Picture first49 = painted(49);
-        EXPECT_FALSE(first48 == first49);
+        EXPECT_FALSE(painted(48) == first49);
         EXPECT_TRUE(painted(60) == first49) << "more than 49 characters painted";
       }
-      kit::EndSheet(w.sheet, IDOK);
     });
     EXPECT_EQ(Profile("CURRENT OPENED FILES", "OpenNum"), "1") << "OK on the About page saved nothing";
   }
