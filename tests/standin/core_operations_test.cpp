@@ -48,6 +48,14 @@ TEST_F(CoreOperations, AnUnbalancedFrameStackAfterACallIntoThePlugInIsReported) 
   ExpectViolations(2);
 }
 
+TEST_F(CoreOperations, EveryTableCoreIncludedIsHandedByNameUpToTheHostsVersion) {
+  for (const char* name : {"Core", "AcroSupport", "Cos", "PDModel", "AcroView", "Win"}) {
+    const ASAtom atom = host::ASAtomFromString(name);
+    EXPECT_EQ(host::ASExtensionMgrGetHFT(atom, 0x50001), story_.Host().Tables().Find(name)->Pointer()) << name;
+    EXPECT_EQ(host::ASExtensionMgrGetHFT(atom, 0x60000), nullptr) << name;
+  }
+}
+
 unsigned char planted[64];  // stands for a plug-in's jump buffer
 void* restoredWith = nullptr;
 jmp_buf landing;
