@@ -193,7 +193,7 @@ void MeasureHandlers(standin::HostStory& story) {
   time("AVDocWillClose", AVDocWillCloseNSEL,
        [&](ASCallback proc) { reinterpret_cast<AVDocWillCloseProc>(proc)(doc, nullptr); });
   time("AVPageViewDidChange", AVPageViewDidChangeNSEL,
-       [&](ASCallback proc) { reinterpret_cast<AVPageViewDidChangeProc>(proc)(view, kViewChangedPage, nullptr); });
+       [&](ASCallback proc) { reinterpret_cast<AVPageViewDidChangeProc>(proc)(view, kViewChangedPageNumber, nullptr); });
 }
 
 }  // namespace

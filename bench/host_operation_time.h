@@ -56,7 +56,7 @@ struct Timed<Selector, R(HOSTCALL*)(A...)> {
 // Every operation of the host's tables timed into `sum`, but the
 // enumeration of documents, inside which the plug-in's own callback runs.
 inline void TimeEveryOperation(standin::HostTables& tables, Ticks& sum) {
-#define VELLORA_TIMED(result, name, parameters, arguments) \
+#define VELLORA_TIMED(selector, result, name, parameters, arguments) \
   if (std::string_view(#name) != "AVAppEnumDocs") Timed<name##SEL, name##SELPROTO>::Install(table, sum);
   {
     standin::HostTableRecord& table = *tables.Find(standin::HostTables::kCoreName);

@@ -18,9 +18,15 @@ namespace {
 
 ViewState ReadViewState(AVDoc doc, AVPageView view) {
   ViewState state;
-  AVDocViewDef viewDef{};
-  host::AVDocGetViewDef(doc, &viewDef);
-  std::copy(std::begin(viewDef.bytes), std::end(viewDef.bytes), state.viewDefinition.begin());
+  // Zero-filled, as large as any host's record; the size and every part
+  // asked for, so that the host fills the whole record. Its first bytes are
+  // kept as they are, on both builds.
+  AVDocViewDefBuffer viewDef{};
+  viewDef.record.size = sizeof(AVDocViewDef);
+  viewDef.record.usePageViewInfo = viewDef.record.useOverViewInfo = viewDef.record.useWindowInfo = kHostTrue;
+  host::AVDocGetViewDef(doc, &viewDef.record);
+  static_assert(sizeof viewDef >= kViewDefinitionByteCount);
+  std::memcpy(state.viewDefinition.data(), &viewDef, kViewDefinitionByteCount);
   state.pageMode = host::AVDocGetViewMode(doc);
   state.layoutMode = host::AVPageViewGetLayoutMode(view);
   state.splitterPosition = host::AVDocGetSplitterPosition(doc);

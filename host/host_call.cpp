@@ -1,6 +1,6 @@
 #include "host/host_call.h"
 
-void HOSTCALL RestoreToMark(void* frame) { longjmp(static_cast<PlugInFrame*>(frame)->mark, 1); }
+void HOSTCALL RestoreToMark(void* env) { longjmp(static_cast<PlugInFrame*>(env)->mark, 1); }
 
 namespace {
 template <typename Proto>
@@ -14,7 +14,7 @@ Proto CoreEntry(int selector) {
 void PushHostFrame(PlugInFrame* frame) {
   const auto push = CoreEntry<ASPushExceptionFrameSELPROTO>(ASPushExceptionFrameSEL);
   if (push == nullptr) throw HostError(kErrGeneral);
-  push(&frame->host, &RestoreToMark);
+  push(frame, &RestoreToMark);
 }
 
 void PopHostFrame() {
@@ -26,8 +26,14 @@ ASErrorCode HostExceptionErrorCode() {
   return get != nullptr ? get() : 0;
 }
 
+ASErrorCode LandedErrorCode() {
+  PopHostFrame();
+  const ASErrorCode code = HostExceptionErrorCode();
+  return code != 0 ? code : kErrGeneral;
+}
+
 void RaiseToHost(ASErrorCode code) {
-  if (const auto raise = CoreEntry<ASRaiseSELPROTO>(ASRaiseSEL)) raise(code);
+  if (const auto raise = CoreEntry<ASRaiseSELPROTO>(ASRaiseSEL)) raise(code != 0 ? code : kErrGeneral);
 }
 
 HFTEntry TableEntry(const HostTable& table, int selector) {

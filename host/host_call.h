@@ -12,21 +12,25 @@
 #include "host/host_api.h"
 #include "host/host_error.h"
 
-// A plug-in exception frame: the host's part first, then the jump mark.
+// A plug-in exception frame: the jump mark, on the pushing function's stack.
+// The host keeps its own record of the frame and never writes into it.
 struct PlugInFrame {
-  ASExceptionFrame host;
   jmp_buf mark;
 };
 
 // The restore procedure of every plug-in frame: back to the mark, value 1.
-void HOSTCALL RestoreToMark(void* frame);
+void HOSTCALL RestoreToMark(void* env);
 
 // The raw frame operations of the Core table. They are never framed
 // themselves: they are the mechanism.
 void PushHostFrame(PlugInFrame* frame);
 void PopHostFrame();
 ASErrorCode HostExceptionErrorCode();
-// Raises `code` to the host. Returns only when no host is there to raise to.
+// After landing on a frame's mark: pops the frame, then asks the host for the
+// code of the raise (never 0: a host that gives none gets kErrGeneral).
+ASErrorCode LandedErrorCode();
+// Raises `code` to the host (0 becomes kErrGeneral). Returns only when no
+// host is there to raise to.
 void RaiseToHost(ASErrorCode code);
 
 // The entry `selector` of `table`, or a HostError when the host gave none.
@@ -52,8 +56,7 @@ __attribute__((noinline)) auto CallHostEntry(HFTEntry rawEntry, Args... args) {
       return result;
     }
   }
-  PopHostFrame();
-  throw HostError(frame.host.errorCode);
+  throw HostError(LandedErrorCode());
 }
 
 // One call of the host table entry `selector`, the arguments given after it:

@@ -3,7 +3,7 @@
 // No C++ exception may cross into the host. HostEntry<Fn>::Call runs Fn,
 // catches whatever escapes it and, once every object of the attempt is gone,
 // raises the error to the host the host's way (ASRaise): a HostError keeps
-// its code, anything else becomes kErrUnknown.
+// its code, anything else becomes the general error kErrGeneral.
 #pragma once
 
 #include <optional>
@@ -19,7 +19,7 @@ std::optional<ASErrorCode> EscapedError(const Attempt& attempt) {
   } catch (const HostError& error) {
     return error.code();
   } catch (...) {
-    return kErrUnknown;
+    return kErrGeneral;
   }
   return std::nullopt;
 }

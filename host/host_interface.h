@@ -1,40 +1,59 @@
 // The host interface: everything that crosses between the PDF reader host and
-// its plug-ins. Both sides include this one header: the plug-in (Vellora.api)
-// and the stand-in host that loads it for tests and the demo.
+// its plug-ins, laid out as the host lays it out on 32-bit and 64-bit
+// Windows. Both sides include this one header: the plug-in (Vellora.api) and
+// the stand-in host that loads it for tests and the demo. Every number and
+// layout here is checked against the host's own in host/host_interface_checks.h.
 //
 // Shape of the interface
 // ----------------------
 // The host hands its operations over as function tables ("HFTs"). A table is
-// an array of entry pointers indexed by a selector; entry 0 is unused so a
-// zero selector can never call anything. Each table has a name and version,
-// and the plug-in acquires it by name through ASExtensionMgrGetHFT.
+// an array of pointer-sized entries indexed by a selector; selectors start at
+// 1 and keep their numbers for good (a retired entry keeps its slot). Each
+// table has a name and version, and the plug-in acquires it by name through
+// ASExtensionMgrGetHFT.
 //
-// Handles (documents, page views, menus, atoms, callbacks, ...) are opaque
-// pointers or numbers owned by the host.
+// Handles (documents, page views, menus, callbacks, ...) are opaque pointers
+// owned by the host; atoms are 16-bit numbers.
 //
 // Errors: a failing host operation does not return. It "raises": the host
-// stores the error code in the most recent exception frame and calls that
-// frame's restore procedure, which must not return (it longjmps back to where
-// the frame was pushed). The frame owner then pops the frame and may read the
-// code with ASGetExceptionErrorCode.
+// remembers the error code and calls the restore procedure of the most recent
+// exception frame with that frame's jump buffer; the procedure longjmps back
+// to where the frame was pushed. The frame's owner then pops the frame and
+// asks the code with ASGetExceptionErrorCode.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 
+// Every table entry and every procedure the host calls back uses the C
+// default convention (__cdecl on x86; the one convention on x64).
 #define HOSTCALL __cdecl
+// PlugInMain alone is __stdcall on x86: it removes its own 16 bytes of
+// arguments. Both the plug-in's definition and the host's pointer type use
+// this, so that the two sides cannot disagree.
+#define PLUGINMAIN_CALL __stdcall
 
 extern "C" {
 
-using ASBool = std::int16_t;  // booleans exchanged with the host are 16-bit
+using ASBool = std::uint16_t;  // booleans exchanged with the host are 16-bit
 using ASInt16 = std::int16_t;
 using ASInt32 = std::int32_t;
 using ASUns16 = std::uint16_t;
 using ASUns32 = std::uint32_t;
-using ASFixed = std::int32_t;  // raw zoom value: carried, never interpreted
-using ASAtom = std::uint32_t;  // 0 is never a valid atom
+using ASFixed = std::int32_t;  // 16.16 fixed point: carried, never interpreted
+using ASAtom = std::uint16_t;  // 0 is never a valid atom
 using ASErrorCode = std::int32_t;
+using ASVersion = std::uint32_t;
+using ASFlagBits = std::uint32_t;
+using ASSize_t = std::size_t;
+using Selector = std::int32_t;
+using PDPageNumber = std::int32_t;
+using AVMenuIndex = std::int32_t;
+using AVZoomType = std::int32_t;  // a C enumeration in the host: 4 bytes
+using PDPageMode = std::int16_t;
+using PDLayoutMode = std::int16_t;
 using ASPathName = struct ASPathNameRec*;
 using ASFileSys = struct ASFileSysRec*;
 using ASFile = struct ASFileRec*;
@@ -57,36 +76,33 @@ enum : ASBool { kHostFalse = 0, kHostTrue = 1 };
 // --- Versions and names -------------------------------------------------------
 
 constexpr ASUns32 kHandshakeV0200 = 0x20000;
-constexpr ASUns32 kCoreHFTVersion = 0x20000;
-constexpr ASUns32 kHFTVersion4 = 0x40000;
+constexpr ASVersion kCoreHFTVersion = 0x20000;  // the Core table handed at set-up
+constexpr ASVersion kHFTVersion4 = 0x40000;     // tables with the old view slots
+constexpr ASVersion kHFTVersion6 = 0x60000;     // tables with the new view slots
 
+constexpr const char kCoreHFTName[] = "Core";
 constexpr const char kAcroSupportHFTName[] = "AcroSupport";
 constexpr const char kCosHFTName[] = "Cos";
 constexpr const char kPDModelHFTName[] = "PDModel";
 constexpr const char kAcroViewHFTName[] = "AcroView";
 constexpr const char kWinHFTName[] = "Win";
 
-// --- Error codes (the host's own numbering) ------------------------------------
+// Flag of HFTReplaceEntry: the new entry may itself be replaced later.
+constexpr ASFlagBits kHFTEntryReplaceable = 1;
 
-constexpr ASErrorCode kErrGeneral = 0x40000001;      // unspecified failure
+// --- Error codes ----------------------------------------------------------------
+
+constexpr ASErrorCode kErrGeneral = 0x40000001;      // the host's general error; also every plug-in failure of its own
 constexpr ASErrorCode kErrNoMemory = 0x40000002;     // out of memory
 constexpr ASErrorCode kErrBadParameter = 0x40000003; // a handle or argument the host rejects
 constexpr ASErrorCode kErrFileOpen = 0x40000004;     // a file could not be opened
-constexpr ASErrorCode kErrUnknown = 0x400000FF;      // raised for a plug-in failure that is not a host error
+constexpr ASErrorCode kErrCannotReplaceSelector = 0x400B0006;  // HFTReplaceEntry of an entry not replaceable
 
 // --- Exception frames ----------------------------------------------------------
 
-// Called by the host on a raise; must not return.
-using ASRestoreProc = void(HOSTCALL*)(void* frame);
-
-// The host's part of an exception frame. The plug-in embeds it at the start of
-// its own frame record (which also holds the jump mark); the host links the
-// frames through `previous` and writes `errorCode` before calling `restore`.
-struct ASExceptionFrame {
-  ASExceptionFrame* previous;
-  ASRestoreProc restore;
-  ASErrorCode errorCode;
-};
+// Called by the host on a raise with the jump buffer the frame was pushed
+// with; longjmps there with value 1 and never returns.
+using ASRestoreProc = void(HOSTCALL*)(void* env);
 
 // --- Records of the loading conversation --------------------------------------
 
@@ -108,8 +124,8 @@ struct PISDKData_V0200 {
 struct PIHandshakeData_V0200 {
   ASUns32 handshakeVersion;
   ASAtom appName;
-  ASAtom extensionName;                    // filled by the plug-in
-  ASCallback exportHFTsCallback;           // left as the host set it
+  ASAtom extensionName;           // filled by the plug-in
+  ASCallback exportHFTsCallback;  // filled by a plug-in that exports tables
   ASCallback importReplaceAndRegisterCallback;
   ASCallback initCallback;
   ASCallback unloadCallback;
@@ -118,9 +134,9 @@ struct PIHandshakeData_V0200 {
 // Signatures of the loading conversation.
 using PISetupSDKProcType = ASBool(HOSTCALL*)(ASUns32 handshakeVersion, void* sdkData);
 using PIHandshakeProcType = ASBool(HOSTCALL*)(ASUns32 handshakeVersion, void* handshakeData);
-using PIPlugInCallbackType = ASBool(HOSTCALL*)(void);  // register, init, unload
-using PlugInMainProcType = ASBool(HOSTCALL*)(ASUns32 appHandshakeVersion, ASUns32* handshakeVersion,
-                                             PISetupSDKProcType* setupProc, void* windowsData);
+using PIPlugInCallbackType = ASBool(HOSTCALL*)(void);  // export tables, register, init, unload
+using PlugInMainProcType = ASBool(PLUGINMAIN_CALL*)(ASUns32 appHandshakeVersion, ASUns32* handshakeVersion,
+                                                    PISetupSDKProcType* setupProc, void* windowsData);
 
 // Signatures of the plug-in functions the host calls later.
 using AVAppDidInitializeProc = void(HOSTCALL*)(void* clientData);
@@ -138,144 +154,183 @@ using AVPageViewDidChangeProc = void(HOSTCALL*)(AVPageView view, ASInt16 how, vo
 // than the period it was registered with.
 using AVIdleProc = void(HOSTCALL*)(void* clientData);
 
-// Notification selectors.
+// Notification selectors: the host's numbers, from 0 (those in between are
+// notifications the plug-in does not listen to).
 enum NSelector : ASInt32 {
-  AVAppDidInitializeNSEL = 1,
-  AVDocDidOpenNSEL,
-  AVDocWillCloseNSEL,
-  AVPageViewDidChangeNSEL,
+  AVAppDidInitializeNSEL = 0,
+  AVDocDidOpenNSEL = 4,
+  AVDocWillCloseNSEL = 7,
+  AVPageViewDidChangeNSEL = 14,
 };
+// The highest notification number this interface knows.
+constexpr ASInt32 kHighestNSelector = AVPageViewDidChangeNSEL;
 
 // What changed in a page view, as AVPageViewDidChange reports it. Changes
 // made inside a batch (between the page view's begin and end operations)
 // come as one notification when the batch ends.
 enum : ASInt16 {
-  kViewChangedPage = 0x01,
-  kViewChangedZoom = 0x02,  // zoom type or value
-  kViewChangedScroll = 0x04,
-  kViewChangedLayoutMode = 0x08,
-  kViewChangedPageMode = 0x10,
-  kViewChangedSplitter = 0x20,
+  kViewChangedScroll = 0x01,
+  kViewChangedPageNumber = 0x02,
+  kViewChangedPageSize = 0x04,  // the size of the page view or of its pages
+  kViewChangedZoom = 0x08,      // zoom type or value
 };
 
 // An idle procedure's period is counted in ticks of 1/60 s.
 constexpr ASUns32 kTicksPerSecond = 60;
 
-// The page view's rectangle in device space.
+// A rectangle in device space, 16-bit (the old AVPageViewGetAperture's).
 struct AVRect16 {
   ASInt16 left, top, right, bottom;
 };
 
-// The document's view definition: the host's own record of how the document
-// is viewed. Plug-ins copy it as bytes and never look inside.
-constexpr int kViewDefinitionSize = 76;
+// Two 32-bit words; 4-byte aligned.
+struct PDBead {
+  ASInt32 words[2];
+};
+
+// The document's view definition, the old record (AVDocGetViewDef of tables
+// below 6.0). The caller sets `size` to the record's size and the use... flags
+// of the parts it wants; the host fills those parts.
 struct AVDocViewDef {
-  unsigned char bytes[kViewDefinitionSize];
+  ASSize_t size;
+  ASBool bringToFront;
+  ASBool usePageViewInfo;
+  PDLayoutMode pageViewLayoutMode;
+  PDPageNumber pageViewPageNum;
+  AVZoomType pageViewZoomType;
+  ASFixed pageViewZoom;
+  ASInt16 pageViewX;  // top-left point of the view
+  ASInt16 pageViewY;
+  ASBool pageViewStartThread;
+  ASInt32 pageViewThreadIndex;
+  PDBead pageViewBead;
+  ASBool useOverViewInfo;
+  PDPageMode overViewMode;  // the page mode
+  ASInt32 overViewPos;      // the splitter position
+  ASInt32 overViewX;
+  ASInt32 overViewY;
+  ASBool useWindowInfo;
+  AVRect16 windowFrame;
+  ASBool unusedFlag;
+  void* unusedPointer;
+};
+
+// What a plug-in hands AVDocGetViewDef: the record at the start of a
+// zero-filled buffer as large as the newer record of a 64-bit host (104
+// bytes), the most any host may write whatever it makes of the size field.
+constexpr std::size_t kViewDefBufferSize = 104;
+struct AVDocViewDefBuffer {
+  AVDocViewDef record;
+  unsigned char room[kViewDefBufferSize - sizeof(AVDocViewDef)];
 };
 
 // --- Operations -----------------------------------------------------------------
-// Every operation of the host's tables, named once. Each table's list gives,
-// in selector order from 1, OP(result, name, (parameters), (arguments)); the
-// exception-frame operations and ASRaise, the mechanism of host errors, come
-// as FRAME(...) and get no typed wrapper. From the lists come the selectors
-// (<name>SEL), the signatures (<name>SELPROTO), the plug-in's wrappers
-// (host/host_operations.h) and the stand-in host's tables and entries.
+// Every operation of the host's tables that this interface uses, named once
+// with its table (the list it is in) and its selector there:
+// OP(selector, result, name, (parameters), (arguments)), in selector order.
+// The exception-frame operations and ASRaise, the mechanism of host errors,
+// come as FRAME(...) and get no typed wrapper. From the lists come the
+// selectors (<name>SEL, of the table's own enumeration <Table>Sel), the
+// signatures (<name>SELPROTO), the plug-in's wrappers (host/host_operations.h)
+// and the stand-in host's tables and entries. The view operations are the old
+// slots (AcroView below 6.0): a plain-text title, a 16-bit rectangle, 16-bit
+// coordinates and the old view-definition record.
 // clang-format off
 #define VELLORA_CORE_OPERATIONS(OP, FRAME) \
-  OP(HFT, ASExtensionMgrGetHFT, (ASAtom name, ASUns32 version), (name, version)) \
-  OP(ASAtom, ASAtomFromString, (const char* text), (text)) \
-  OP(const char*, ASAtomGetString, (ASAtom atom), (atom)) \
-  OP(ASCallback, ASCallbackCreate, (ASExtension owner, void* proc), (owner, proc)) \
-  OP(void, ASCallbackDestroy, (ASCallback callback), (callback)) \
-  FRAME(void, ASPushExceptionFrame, (ASExceptionFrame* frame, ASRestoreProc restore), (frame, restore)) \
-  FRAME(void, ASPopExceptionFrame, (), ()) \
-  FRAME(ASErrorCode, ASGetExceptionErrorCode, (), ()) \
-  FRAME(void, ASRaise, (ASErrorCode code), (code)) \
-  OP(void, ASfree, (void* block), (block)) \
-  OP(void, HFTReplaceEntry, (HFT table, int selector, HFTEntry replacement, ASUns32 flags), \
-     (table, selector, replacement, flags)) \
-  OP(HFTEntry, HFTGetReplacedEntry, (HFT table, int selector, HFTEntry replacement), (table, selector, replacement))
+  FRAME(1, void, ASRaise, (ASErrorCode code), (code)) \
+  FRAME(2, void, ASPushExceptionFrame, (void* env, ASRestoreProc restore), (env, restore)) \
+  FRAME(3, void, ASPopExceptionFrame, (), ()) \
+  FRAME(4, ASErrorCode, ASGetExceptionErrorCode, (), ()) \
+  OP(5, ASAtom, ASAtomFromString, (const char* text), (text)) \
+  OP(7, const char*, ASAtomGetString, (ASAtom atom), (atom)) \
+  OP(8, ASCallback, ASCallbackCreate, (ASExtension owner, void* proc), (owner, proc)) \
+  OP(9, void, ASCallbackDestroy, (ASCallback callback), (callback)) \
+  OP(10, HFT, ASExtensionMgrGetHFT, (ASAtom name, ASVersion version), (name, version))
 
 // A path object from ASFileSysPathFromDIPath or ASFileAcquirePathName is the
-// caller's: it gives it back with ASFileSysReleasePath.
+// caller's: it gives it back with ASFileSysReleasePath. Path text from
+// ASFileSysDIPathFromPath is freed with ASfree.
 #define VELLORA_ACROSUPPORT_OPERATIONS(OP) \
-  OP(ASFileSys, ASGetDefaultFileSys, (), ()) \
-  OP(char*, ASFileSysDIPathFromPath, (ASFileSys fileSys, ASPathName path, ASPathName relativeTo), \
+  OP(3, void, ASfree, (void* block), (block)) \
+  OP(10, void, HFTReplaceEntry, (HFT table, Selector selector, HFTEntry replacement, ASFlagBits flags), \
+     (table, selector, replacement, flags)) \
+  OP(11, HFTEntry, HFTGetReplacedEntry, (HFT table, Selector selector, HFTEntry replacement), \
+     (table, selector, replacement)) \
+  OP(21, ASFileSys, ASGetDefaultFileSys, (), ()) \
+  OP(22, char*, ASFileSysDIPathFromPath, (ASFileSys fileSys, ASPathName path, ASPathName relativeTo), \
      (fileSys, path, relativeTo)) \
-  OP(ASPathName, ASFileSysPathFromDIPath, (ASFileSys fileSys, const char* diPath, ASPathName relativeTo), \
+  OP(23, ASPathName, ASFileSysPathFromDIPath, (ASFileSys fileSys, const char* diPath, ASPathName relativeTo), \
      (fileSys, diPath, relativeTo)) \
-  OP(ASPathName, ASFileAcquirePathName, (ASFile file), (file)) \
-  OP(void, ASFileSysReleasePath, (ASFileSys fileSys, ASPathName path), (fileSys, path))
+  OP(25, void, ASFileSysReleasePath, (ASFileSys fileSys, ASPathName path), (fileSys, path)) \
+  OP(37, ASPathName, ASFileAcquirePathName, (ASFile file), (file))
 
 #define VELLORA_PDMODEL_OPERATIONS(OP) \
-  OP(ASInt32, PDDocGetNumPages, (PDDoc doc), (doc)) \
-  OP(ASFile, PDDocGetFile, (PDDoc doc), (doc)) \
-  OP(ASInt32, PDPageGetNumber, (PDPage page), (page))
+  OP(79, ASFile, PDDocGetFile, (PDDoc doc), (doc)) \
+  OP(83, ASInt32, PDDocGetNumPages, (PDDoc doc), (doc)) \
+  OP(137, ASInt32, PDPageGetNumber, (PDPage page), (page))
 
 #define VELLORA_ACROVIEW_OPERATIONS(OP) \
-  OP(void, AVAppRegisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
-     (nsel, owner, proc, clientData)) \
-  OP(void, AVAppUnregisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
-     (nsel, owner, proc, clientData)) \
-  OP(void, AVAppRegisterIdleProc, (ASCallback proc, void* clientData, ASUns32 periodTicks), \
+  OP(11, ASBool, AVAppCanQuit, (), ()) \
+  OP(12, AVDoc, AVAppGetActiveDoc, (), ()) \
+  OP(14, void, AVAppEnumDocs, (ASCallback enumProc, void* clientData), (enumProc, clientData)) \
+  OP(16, AVMenubar, AVAppGetMenubar, (), ()) \
+  OP(17, AVToolBar, AVAppGetToolBar, (), ()) \
+  OP(39, void, AVAppRegisterIdleProc, (ASCallback proc, void* clientData, ASUns32 periodTicks), \
      (proc, clientData, periodTicks)) \
-  OP(void, AVAppUnregisterIdleProc, (ASCallback proc, void* clientData), (proc, clientData)) \
-  OP(ASBool, AVAppCanQuit, (), ()) \
-  OP(void, AVAppEnumDocs, (ASCallback enumProc, void* clientData), (enumProc, clientData)) \
-  OP(AVDoc, AVAppGetActiveDoc, (), ()) \
-  OP(AVToolBar, AVAppGetToolBar, (), ()) \
-  OP(AVMenubar, AVAppGetMenubar, (), ()) \
-  OP(AVToolButton, AVToolButtonNew, (ASAtom name, void* icon, ASBool longOnly, ASBool isSeparator), \
-     (name, icon, longOnly, isSeparator)) \
-  OP(void, AVToolBarAddButton, (AVToolBar bar, AVToolButton button, ASBool before, AVToolButton otherButton), \
-     (bar, button, before, otherButton)) \
-  OP(void, AVToolButtonSetExecuteProc, (AVToolButton button, ASCallback proc, void* clientData), \
-     (button, proc, clientData)) \
-  OP(void, AVToolButtonSetHelpText, (AVToolButton button, const char* text), (button, text)) \
-  OP(void, AVToolButtonDestroy, (AVToolButton button), (button)) \
-  OP(PDDoc, AVDocGetPDDoc, (AVDoc doc), (doc)) \
-  OP(AVDoc, AVDocOpenFromFile, (ASPathName path, ASFileSys fileSys, const char* tempTitle), \
+  OP(40, void, AVAppUnregisterIdleProc, (ASCallback proc, void* clientData), (proc, clientData)) \
+  OP(41, void, AVAppRegisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
+     (nsel, owner, proc, clientData)) \
+  OP(42, void, AVAppUnregisterNotification, (NSelector nsel, ASExtension owner, ASCallback proc, void* clientData), \
+     (nsel, owner, proc, clientData)) \
+  OP(43, AVDoc, AVDocOpenFromFile, (ASPathName path, ASFileSys fileSys, const char* tempTitle), \
      (path, fileSys, tempTitle)) \
-  OP(ASBool, AVDocClose, (AVDoc doc, ASBool noSave), (doc, noSave)) \
-  OP(AVPageView, AVDocGetPageView, (AVDoc doc), (doc)) \
-  OP(void, AVDocGetViewDef, (AVDoc doc, AVDocViewDef* viewDef), (doc, viewDef)) \
-  OP(ASInt16, AVDocGetViewMode, (AVDoc doc), (doc)) \
-  OP(void, AVDocSetViewMode, (AVDoc doc, ASInt16 mode), (doc, mode)) \
-  OP(ASInt16, AVDocGetSplitterPosition, (AVDoc doc), (doc)) \
-  OP(void, AVDocSetSplitterPosition, (AVDoc doc, ASInt16 position), (doc, position)) \
-  OP(ASInt16, AVPageViewGetLayoutMode, (AVPageView view), (view)) \
-  OP(void, AVPageViewSetLayoutMode, (AVPageView view, ASInt16 mode), (view, mode)) \
-  OP(PDPage, AVPageViewGetPage, (AVPageView view), (view)) \
-  OP(void, AVPageViewGoTo, (AVPageView view, ASInt32 page), (view, page)) \
-  OP(ASInt32, AVPageViewGetZoomType, (AVPageView view), (view)) \
-  OP(ASFixed, AVPageViewGetZoom, (AVPageView view), (view)) \
-  OP(void, AVPageViewZoomTo, (AVPageView view, ASInt32 zoomType, ASFixed zoom), (view, zoomType, zoom)) \
-  OP(void, AVPageViewGetAperture, (AVPageView view, AVRect16* rect), (view, rect)) \
-  OP(void, AVPageViewScrollTo, (AVPageView view, ASInt16 x, ASInt16 y), (view, x, y)) \
-  OP(void, AVPageViewBeginOperation, (AVPageView view), (view)) \
-  OP(void, AVPageViewEndOperation, (AVPageView view), (view)) \
-  OP(AVMenu, AVMenubarAcquireMenuByName, (AVMenubar bar, const char* name), (bar, name)) \
-  OP(AVMenuItem, AVMenubarAcquireMenuItemByName, (AVMenubar bar, const char* name), (bar, name)) \
-  OP(ASInt32, AVMenuGetMenuItemIndex, (AVMenu menu, AVMenuItem item), (menu, item)) \
-  OP(AVMenuItem, AVMenuAcquireMenuItemByIndex, (AVMenu menu, ASInt32 index), (menu, index)) \
-  OP(void, AVMenuItemExecute, (AVMenuItem item), (item)) \
-  OP(void, AVMenuRelease, (AVMenu menu), (menu)) \
-  OP(void, AVMenuItemRelease, (AVMenuItem item), (item))
+  OP(47, ASBool, AVDocClose, (AVDoc doc, ASBool noSave), (doc, noSave)) \
+  OP(48, PDDoc, AVDocGetPDDoc, (AVDoc doc), (doc)) \
+  OP(49, AVPageView, AVDocGetPageView, (AVDoc doc), (doc)) \
+  OP(51, PDPageMode, AVDocGetViewMode, (AVDoc doc), (doc)) \
+  OP(52, void, AVDocSetViewMode, (AVDoc doc, PDPageMode mode), (doc, mode)) \
+  OP(53, ASInt16, AVDocGetSplitterPosition, (AVDoc doc), (doc)) \
+  OP(54, void, AVDocSetSplitterPosition, (AVDoc doc, ASInt16 position), (doc, position)) \
+  OP(71, AVMenu, AVMenubarAcquireMenuByName, (AVMenubar bar, const char* name), (bar, name)) \
+  OP(74, AVMenuItem, AVMenubarAcquireMenuItemByName, (AVMenubar bar, const char* name), (bar, name)) \
+  OP(80, void, AVMenuRelease, (AVMenu menu), (menu)) \
+  OP(85, AVMenuItem, AVMenuAcquireMenuItemByIndex, (AVMenu menu, AVMenuIndex index), (menu, index)) \
+  OP(86, AVMenuIndex, AVMenuGetMenuItemIndex, (AVMenu menu, AVMenuItem item), (menu, item)) \
+  OP(92, void, AVMenuItemRelease, (AVMenuItem item), (item)) \
+  OP(105, void, AVMenuItemExecute, (AVMenuItem item), (item)) \
+  OP(108, void, AVPageViewGetAperture, (AVPageView view, AVRect16* rect), (view, rect)) \
+  OP(109, PDPage, AVPageViewGetPage, (AVPageView view), (view)) \
+  OP(110, ASFixed, AVPageViewGetZoom, (AVPageView view), (view)) \
+  OP(111, AVZoomType, AVPageViewGetZoomType, (AVPageView view), (view)) \
+  OP(115, void, AVPageViewBeginOperation, (AVPageView view), (view)) \
+  OP(116, void, AVPageViewEndOperation, (AVPageView view), (view)) \
+  OP(117, void, AVPageViewGoTo, (AVPageView view, PDPageNumber page), (view, page)) \
+  OP(118, void, AVPageViewZoomTo, (AVPageView view, AVZoomType zoomType, ASFixed zoom), (view, zoomType, zoom)) \
+  OP(119, void, AVPageViewScrollTo, (AVPageView view, ASInt16 x, ASInt16 y), (view, x, y)) \
+  OP(165, void, AVToolBarAddButton, (AVToolBar bar, AVToolButton button, ASBool before, AVToolButton otherButton), \
+     (bar, button, before, otherButton)) \
+  OP(169, AVToolButton, AVToolButtonNew, (ASAtom name, void* icon, ASBool longOnly, ASBool isSeparator), \
+     (name, icon, longOnly, isSeparator)) \
+  OP(170, void, AVToolButtonDestroy, (AVToolButton button), (button)) \
+  OP(175, void, AVToolButtonSetExecuteProc, (AVToolButton button, ASCallback proc, void* clientData), \
+     (button, proc, clientData)) \
+  OP(214, void, AVToolButtonSetHelpText, (AVToolButton button, const char* text), (button, text)) \
+  OP(235, void, AVDocGetViewDef, (AVDoc doc, AVDocViewDef* viewDef), (doc, viewDef)) \
+  OP(244, void, AVPageViewSetLayoutMode, (AVPageView view, PDLayoutMode mode), (view, mode)) \
+  OP(245, PDLayoutMode, AVPageViewGetLayoutMode, (AVPageView view), (view))
 // clang-format on
 
-#define VELLORA_SELECTOR(result, name, parameters, arguments) name##SEL,
-enum CoreSel : int { CoreNoSEL, VELLORA_CORE_OPERATIONS(VELLORA_SELECTOR, VELLORA_SELECTOR) CoreNUMSELECTORSplusOne };
-enum AcroSupportSel : int {
-  AcroSupportNoSEL,
-  VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_SELECTOR) AcroSupportNUMSELECTORSplusOne
-};
-enum CosSel : int { CosNUMSELECTORSplusOne = 1 };  // acquired, never called
-enum PDModelSel : int { PDModelNoSEL, VELLORA_PDMODEL_OPERATIONS(VELLORA_SELECTOR) PDModelNUMSELECTORSplusOne };
-enum AcroViewSel : int { AcroViewNoSEL, VELLORA_ACROVIEW_OPERATIONS(VELLORA_SELECTOR) AcroViewNUMSELECTORSplusOne };
-enum WinSel : int { WinNUMSELECTORSplusOne = 1 };  // acquired, never called
+// Each table's selectors are an enumeration of their own, so a selector
+// carries its table in its type.
+#define VELLORA_SELECTOR(selector, result, name, parameters, arguments) name##SEL = selector,
+enum CoreSel : Selector { VELLORA_CORE_OPERATIONS(VELLORA_SELECTOR, VELLORA_SELECTOR) };
+enum AcroSupportSel : Selector { VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_SELECTOR) };
+enum PDModelSel : Selector { VELLORA_PDMODEL_OPERATIONS(VELLORA_SELECTOR) };
+enum AcroViewSel : Selector { VELLORA_ACROVIEW_OPERATIONS(VELLORA_SELECTOR) };
 #undef VELLORA_SELECTOR
 
-#define VELLORA_SIGNATURE(result, name, parameters, arguments) using name##SELPROTO = result(HOSTCALL*) parameters;
+#define VELLORA_SIGNATURE(selector, result, name, parameters, arguments) \
+  using name##SELPROTO = result(HOSTCALL*) parameters;
 VELLORA_CORE_OPERATIONS(VELLORA_SIGNATURE, VELLORA_SIGNATURE)
 VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_SIGNATURE)
 VELLORA_PDMODEL_OPERATIONS(VELLORA_SIGNATURE)
@@ -283,3 +338,5 @@ VELLORA_ACROVIEW_OPERATIONS(VELLORA_SIGNATURE)
 #undef VELLORA_SIGNATURE
 
 }  // extern "C"
+
+#include "host/host_interface_checks.h"

@@ -9,8 +9,8 @@
 
 namespace host {
 
-#define VELLORA_WRAPPER(result, name, parameters, arguments) result name parameters;
-#define VELLORA_NO_WRAPPER(result, name, parameters, arguments)
+#define VELLORA_WRAPPER(selector, result, name, parameters, arguments) result name parameters;
+#define VELLORA_NO_WRAPPER(selector, result, name, parameters, arguments)
 VELLORA_CORE_OPERATIONS(VELLORA_WRAPPER, VELLORA_NO_WRAPPER)
 VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_WRAPPER)
 VELLORA_PDMODEL_OPERATIONS(VELLORA_WRAPPER)

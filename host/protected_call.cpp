@@ -25,6 +25,5 @@ __attribute__((noinline)) ProtectedResult ProtectedCall(const std::function<void
   }
   // A raise reached the region's own frame (one not turned into a HostError
   // by a wrapper's frame).
-  PopHostFrame();
-  return {true, frame.host.errorCode};
+  return {true, LandedErrorCode()};
 }

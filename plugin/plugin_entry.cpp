@@ -1,6 +1,7 @@
 #include "plugin/plugin_entry.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "host/host_api.h"
 #include "host/host_entry.h"
@@ -28,8 +29,11 @@ bool AcquireTable(const char* name, HostTable& table) {
 
 }  // namespace
 
-extern "C" ASBool HOSTCALL PlugInMain(ASUns32 appHandshakeVersion, ASUns32* handshakeVersion,
-                                      PISetupSDKProcType* setupProc, void* windowsData) {
+// The host calls PlugInMain through a PlugInMainProcType.
+static_assert(std::is_same_v<decltype(&PlugInMain), PlugInMainProcType>);
+
+extern "C" ASBool PLUGINMAIN_CALL PlugInMain(ASUns32 appHandshakeVersion, ASUns32* handshakeVersion,
+                                             PISetupSDKProcType* setupProc, void* windowsData) {
   HostApi& api = HostApiForLoading();
   if (const auto* winData = static_cast<const PIWinData*>(windowsData)) {
     api.hostMainWindow = winData->mainWindow;

@@ -80,7 +80,7 @@ ASBool PlugInRegister() {
     const ASExtension self = Host().extensionId;
     Listen(startup);
     quitCallback = host::ASCallbackCreate(self, HostEntryProc<CanQuitHook>());
-    host::HFTReplaceEntry(Host().acroView.table, AVAppCanQuitSEL, quitCallback, 1);
+    host::HFTReplaceEntry(Host().acroView.table, AVAppCanQuitSEL, quitCallback, kHFTEntryReplaceable);
     // Then what keeps the remembered documents current.
     for (Listener& listener : listeners) {
       if (&listener != &startup) Listen(listener);
@@ -139,7 +139,7 @@ ASBool CanQuitHook() {
     mayQuit = CallHostEntry<AVAppCanQuitSELPROTO>(replaced);
   });
   // Raised again by the trampoline once this hook's frame is gone.
-  if (result.failed && result.code != 0) throw HostError(result.code);
+  if (result.failed) throw HostError(result.code);
   return mayQuit;
 }
 

@@ -11,8 +11,9 @@ void HOSTCALL AVAppRegisterNotificationEntry(NSelector nsel, ASExtension owner, 
       "AVAppRegisterNotification",
       [=] {
         StandinHost& host = CurrentHost();
-        if (nsel < AVAppDidInitializeNSEL || nsel > AVPageViewDidChangeNSEL || owner != host.ExtensionId())
-          Fail(kErrBadParameter);
+        // Any notification the interface numbers may be listened to; this
+        // host sends four of them.
+        if (nsel < 0 || nsel > kHighestNSelector || owner != host.ExtensionId()) Fail(kErrBadParameter);
         host.Listeners().Register({nsel, owner, Required(proc), clientData});
       },
       nsel, owner, proc, clientData);

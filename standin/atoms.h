@@ -1,4 +1,5 @@
-// The host's atoms: interned strings. Atom 0 is never given out.
+// The host's atoms: interned strings, numbered 1 to 65535 (16-bit). Atom 0 is
+// never given out.
 #pragma once
 
 #include <deque>
@@ -10,6 +11,7 @@ namespace standin {
 
 class AtomTable {
  public:
+  // Throws std::length_error when a new text finds every atom taken.
   ASAtom FromString(const std::string& text);
   // The atom's text, or nullptr for an atom never given out. The pointer
   // stays valid while the table lives.

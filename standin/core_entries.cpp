@@ -1,5 +1,5 @@
-// The Core table: tables by name, atoms, callbacks, exception frames, host
-// memory and entry replacement.
+// The Core table: tables by name, atoms, callbacks, exception frames; and
+// from AcroSupport, host memory and entry replacement.
 #include "standin/entry_checks.h"
 #include "standin/operation_entries.h"
 #include "standin/operation_entry.h"
@@ -8,7 +8,7 @@
 namespace standin {
 extern "C" {
 
-HFT HOSTCALL ASExtensionMgrGetHFTEntry(ASAtom name, ASUns32 version) {
+HFT HOSTCALL ASExtensionMgrGetHFTEntry(ASAtom name, ASVersion version) {
   return RunOperation<HFT>(
       "ASExtensionMgrGetHFT",
       [=]() -> HFT {
@@ -58,9 +58,11 @@ void HOSTCALL ASCallbackDestroyEntry(ASCallback callback) {
       callback);
 }
 
-void HOSTCALL ASPushExceptionFrameEntry(ASExceptionFrame* frame, ASRestoreProc restore) {
+// The plug-in's jump buffer is its own: the host keeps the pointer and
+// never writes into it.
+void HOSTCALL ASPushExceptionFrameEntry(void* env, ASRestoreProc restore) {
   RunOperation<void>(
-      "ASPushExceptionFrame", [=] { CurrentHost().Frames().Push(Required(frame), Required(restore)); }, frame,
+      "ASPushExceptionFrame", [=] { CurrentHost().Frames().Push(Required(env), Required(restore)); }, env,
       reinterpret_cast<void*>(restore));
 }
 
@@ -74,7 +76,13 @@ ASErrorCode HOSTCALL ASGetExceptionErrorCodeEntry() {
 
 void HOSTCALL ASRaiseEntry(ASErrorCode code) {
   RunOperation<void>(
-      "ASRaise", [=] { Fail(code); }, HexArg{static_cast<ASUns32>(code)});
+      "ASRaise",
+      [=] {
+        // A raise of 0 would look like no error to whoever catches it.
+        if (code == 0) CurrentHost().Violation("ASRaise with error code 0");
+        Fail(code);
+      },
+      HexArg{static_cast<ASUns32>(code)});
 }
 
 void HOSTCALL ASfreeEntry(void* block) {
@@ -91,16 +99,17 @@ void HOSTCALL ASfreeEntry(void* block) {
       block);
 }
 
-void HOSTCALL HFTReplaceEntryEntry(HFT table, int selector, HFTEntry replacement, ASUns32 flags) {
+void HOSTCALL HFTReplaceEntryEntry(HFT table, Selector selector, HFTEntry replacement, ASFlagBits flags) {
   RunOperation<void>(
       "HFTReplaceEntry",
       [=] {
-        if (!CurrentHost().Tables().Replace(table, selector, Required(replacement))) Fail(kErrBadParameter);
+        Required(replacement);
+        if (!CurrentHost().Tables().Replace(table, selector, replacement)) Fail(kErrCannotReplaceSelector);
       },
       table, selector, replacement, flags);
 }
 
-HFTEntry HOSTCALL HFTGetReplacedEntryEntry(HFT table, int selector, HFTEntry replacement) {
+HFTEntry HOSTCALL HFTGetReplacedEntryEntry(HFT table, Selector selector, HFTEntry replacement) {
   return RunOperation<HFTEntry>(
       "HFTGetReplacedEntry",
       [=] {

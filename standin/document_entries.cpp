@@ -35,17 +35,25 @@ AVPageView HOSTCALL AVDocGetPageViewEntry(AVDoc doc) {
       "AVDocGetPageView", [=] { return reinterpret_cast<AVPageView>(&DocumentOf(doc).view); }, doc);
 }
 
+// The caller's record: a size field that is not this build's record size is
+// refused, and nothing past the record is written.
 void HOSTCALL AVDocGetViewDefEntry(AVDoc doc, AVDocViewDef* viewDef) {
   RunOperation<void>(
-      "AVDocGetViewDef", [=] { *Required(viewDef) = ViewDefinitionOf(DocumentOf(doc)); }, doc, viewDef);
+      "AVDocGetViewDef",
+      [=] {
+        const Document& document = DocumentOf(doc);
+        if (Required(viewDef)->size != sizeof(AVDocViewDef)) Fail(kErrBadParameter);
+        FillViewDefinition(document, *viewDef);
+      },
+      doc, viewDef);
 }
 
-ASInt16 HOSTCALL AVDocGetViewModeEntry(AVDoc doc) {
-  return RunOperation<ASInt16>(
+PDPageMode HOSTCALL AVDocGetViewModeEntry(AVDoc doc) {
+  return RunOperation<PDPageMode>(
       "AVDocGetViewMode", [=] { return DocumentOf(doc).pageMode; }, doc);
 }
 
-void HOSTCALL AVDocSetViewModeEntry(AVDoc doc, ASInt16 mode) {
+void HOSTCALL AVDocSetViewModeEntry(AVDoc doc, PDPageMode mode) {
   RunOperation<void>(
       "AVDocSetViewMode",
       [=] {
@@ -70,12 +78,12 @@ void HOSTCALL AVDocSetSplitterPositionEntry(AVDoc doc, ASInt16 position) {
       doc, position);
 }
 
-ASInt16 HOSTCALL AVPageViewGetLayoutModeEntry(AVPageView view) {
-  return RunOperation<ASInt16>(
+PDLayoutMode HOSTCALL AVPageViewGetLayoutModeEntry(AVPageView view) {
+  return RunOperation<PDLayoutMode>(
       "AVPageViewGetLayoutMode", [=] { return ViewOf(view).layoutMode; }, view);
 }
 
-void HOSTCALL AVPageViewSetLayoutModeEntry(AVPageView view, ASInt16 mode) {
+void HOSTCALL AVPageViewSetLayoutModeEntry(AVPageView view, PDLayoutMode mode) {
   RunOperation<void>(
       "AVPageViewSetLayoutMode",
       [=] {
@@ -95,7 +103,7 @@ PDPage HOSTCALL AVPageViewGetPageEntry(AVPageView view) {
       view);
 }
 
-void HOSTCALL AVPageViewGoToEntry(AVPageView view, ASInt32 page) {
+void HOSTCALL AVPageViewGoToEntry(AVPageView view, PDPageNumber page) {
   RunOperation<void>(
       "AVPageViewGoTo",
       [=] {
@@ -106,8 +114,8 @@ void HOSTCALL AVPageViewGoToEntry(AVPageView view, ASInt32 page) {
       view, page);
 }
 
-ASInt32 HOSTCALL AVPageViewGetZoomTypeEntry(AVPageView view) {
-  return RunOperation<ASInt32>(
+AVZoomType HOSTCALL AVPageViewGetZoomTypeEntry(AVPageView view) {
+  return RunOperation<AVZoomType>(
       "AVPageViewGetZoomType", [=] { return ViewOf(view).zoomType; }, view);
 }
 
@@ -116,7 +124,7 @@ ASFixed HOSTCALL AVPageViewGetZoomEntry(AVPageView view) {
       "AVPageViewGetZoom", [=] { return ViewOf(view).zoom; }, view);
 }
 
-void HOSTCALL AVPageViewZoomToEntry(AVPageView view, ASInt32 zoomType, ASFixed zoom) {
+void HOSTCALL AVPageViewZoomToEntry(AVPageView view, AVZoomType zoomType, ASFixed zoom) {
   RunOperation<void>(
       "AVPageViewZoomTo",
       [=] {

@@ -32,13 +32,15 @@ ViewSettings SettingsOf(const Document& document) {
 }
 
 ASInt16 ViewChanges(const ViewSettings& before, const ViewSettings& after) {
+  // A new layout lays the pages out anew; a page mode or splitter change
+  // resizes the page view beside the navigation pane: the host tells both as
+  // a change of size.
   const std::pair<bool, ASInt16> parts[] = {
-      {before.page != after.page, kViewChangedPage},
+      {before.page != after.page, kViewChangedPageNumber},
       {before.zoomType != after.zoomType || before.zoom != after.zoom, kViewChangedZoom},
       {before.left != after.left || before.top != after.top, kViewChangedScroll},
-      {before.layoutMode != after.layoutMode, kViewChangedLayoutMode},
-      {before.pageMode != after.pageMode, kViewChangedPageMode},
-      {before.splitter != after.splitter, kViewChangedSplitter}};
+      {before.layoutMode != after.layoutMode || before.pageMode != after.pageMode || before.splitter != after.splitter,
+       kViewChangedPageSize}};
   ASInt16 how = 0;
   for (const auto& [changed, bit] : parts)
     if (changed) how |= bit;

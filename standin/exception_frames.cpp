@@ -5,12 +5,7 @@
 
 namespace standin {
 
-void ExceptionFrames::Push(ASExceptionFrame* frame, ASRestoreProc restore) {
-  frame->previous = Top();
-  frame->restore = restore;
-  frame->errorCode = 0;
-  stack_.push_back(frame);
-}
+void ExceptionFrames::Push(void* env, ASRestoreProc restore) { stack_.push_back({env, restore}); }
 
 void ExceptionFrames::Pop() {
   if (stack_.empty()) {
@@ -26,15 +21,14 @@ void ExceptionFrames::TruncateTo(std::size_t depth) {
 
 void ExceptionFrames::Raise(ASErrorCode code) {
   lastError_ = code;
-  ASExceptionFrame* frame = Top();
-  if (frame == nullptr || frame->restore == nullptr) {
+  if (stack_.empty() || stack_.back().restore == nullptr) {
     std::fprintf(stderr, "stand-in host: FATAL: error 0x%08lX raised with no exception frame to take it\n",
                  static_cast<unsigned long>(code));
     std::fflush(stderr);
     std::abort();
   }
-  frame->errorCode = code;
-  frame->restore(frame);
+  const Frame top = stack_.back();
+  top.restore(top.env);
   std::fprintf(stderr, "stand-in host: FATAL: the restore procedure of a frame returned (error 0x%08lX)\n",
                static_cast<unsigned long>(code));
   std::fflush(stderr);

@@ -6,7 +6,7 @@
 namespace standin {
 
 const std::vector<std::string>& OperationNames() {
-#define VELLORA_NAME(result, name, parameters, arguments) #name,
+#define VELLORA_NAME(selector, result, name, parameters, arguments) #name,
   static const std::vector<std::string> names = {
       VELLORA_CORE_OPERATIONS(VELLORA_NAME, VELLORA_NAME) VELLORA_ACROSUPPORT_OPERATIONS(VELLORA_NAME)
           VELLORA_PDMODEL_OPERATIONS(VELLORA_NAME) VELLORA_ACROVIEW_OPERATIONS(VELLORA_NAME)};

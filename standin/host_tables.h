@@ -1,5 +1,9 @@
 // The host's six function tables, each with its name and the version the host
 // offers, and the entries plug-ins have replaced.
+//
+// Every table, "Core" included, is handed out by name for any version up to
+// 5.1 (0x00050001): the newest before 6.0, whose AcroView table would have to
+// serve the new view slots (394, 402, 406, 485) that this host does not.
 #pragma once
 
 #include <optional>
@@ -13,7 +17,7 @@ namespace standin {
 struct HostTableRecord {
   std::string name;
   ASUns32 version;
-  std::vector<HFTEntry> entries;  // entry 0 unused
+  std::vector<HFTEntry> entries;  // slot 0 and the slots not served: traps
   HFT Pointer() { return entries.data(); }
 };
 
@@ -26,18 +30,19 @@ class HostTables {
   HostTableRecord* FindByPointer(HFT table);
   const std::vector<HostTableRecord>& All() const { return tables_; }
 
-  // Puts `replacement` in place of the entry; false for a table or selector
-  // the host does not have.
-  bool Replace(HFT table, int selector, HFTEntry replacement);
+  // Puts `replacement` in place of the entry; false for an entry that is not
+  // replaceable (of those served, only AVAppCanQuit and AVDocClose are).
+  bool Replace(HFT table, Selector selector, HFTEntry replacement);
   // The entry that `replacement` took the place of, if it did.
-  std::optional<HFTEntry> Replaced(HFT table, int selector, HFTEntry replacement) const;
+  std::optional<HFTEntry> Replaced(HFT table, Selector selector, HFTEntry replacement) const;
 
-  static constexpr const char kCoreName[] = "Core";
+  static constexpr const char* kCoreName = kCoreHFTName;
+  static constexpr ASVersion kVersion = 0x00050001;
 
  private:
   struct Replacement {
     HFT table;
-    int selector;
+    Selector selector;
     HFTEntry previous;
     HFTEntry replacement;
   };

@@ -29,13 +29,13 @@ AVMenuItem HOSTCALL AVMenubarAcquireMenuItemByNameEntry(AVMenubar bar, const cha
       bar, name);
 }
 
-ASInt32 HOSTCALL AVMenuGetMenuItemIndexEntry(AVMenu menu, AVMenuItem item) {
-  return RunOperation<ASInt32>(
+AVMenuIndex HOSTCALL AVMenuGetMenuItemIndexEntry(AVMenu menu, AVMenuItem item) {
+  return RunOperation<AVMenuIndex>(
       "AVMenuGetMenuItemIndex", [=] { return CurrentHost().Menus().IndexOf(&MenuOf(menu), &ItemOf(item)); }, menu,
       item);
 }
 
-AVMenuItem HOSTCALL AVMenuAcquireMenuItemByIndexEntry(AVMenu menu, ASInt32 index) {
+AVMenuItem HOSTCALL AVMenuAcquireMenuItemByIndexEntry(AVMenu menu, AVMenuIndex index) {
   return RunOperation<AVMenuItem>(
       "AVMenuAcquireMenuItemByIndex",
       [=] { return reinterpret_cast<AVMenuItem>(CurrentHost().Menus().AcquireItemAt(&MenuOf(menu), index)); }, menu,

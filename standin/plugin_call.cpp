@@ -2,6 +2,6 @@
 
 namespace standin {
 
-void HOSTCALL RestoreHostFrame(void* frame) { longjmp(static_cast<HostFrame*>(frame)->mark, 1); }
+void HOSTCALL RestoreHostFrame(void* env) { longjmp(static_cast<HostFrame*>(env)->mark, 1); }
 
 }  // namespace standin

@@ -28,15 +28,16 @@ struct PlugInAnswer<void> {
   bool frameOnTop = true;
 };
 
+// The host's own frame: its jump mark, pushed like a plug-in's.
 struct HostFrame {
-  ASExceptionFrame frame;
   jmp_buf mark;
 };
 
-void HOSTCALL RestoreHostFrame(void* frame);
+void HOSTCALL RestoreHostFrame(void* env);
 
-template <typename R, typename... A>
-__attribute__((noinline)) void InvokePlugIn(PlugInAnswer<R>& answer, R(HOSTCALL* fn)(A...), A... args) {
+// `fn` is a plug-in procedure: HOSTCALL, or PlugInMain's own convention.
+template <typename R, typename Fn, typename... A>
+__attribute__((noinline)) void InvokePlugIn(PlugInAnswer<R>& answer, Fn fn, A... args) {
   try {
     if constexpr (std::is_void_v<R>) {
       fn(args...);
@@ -48,23 +49,23 @@ __attribute__((noinline)) void InvokePlugIn(PlugInAnswer<R>& answer, R(HOSTCALL*
   }
 }
 
-template <typename R, typename... A>
-__attribute__((noinline)) PlugInAnswer<R> CallInHostFrame(ExceptionFrames& frames, R(HOSTCALL* fn)(A...), A... args) {
+template <typename R, typename Fn, typename... A>
+__attribute__((noinline)) PlugInAnswer<R> CallInHostFrame(ExceptionFrames& frames, Fn fn, A... args) {
   HostFrame host{};
   PlugInAnswer<R> answer;
   const std::size_t depth = frames.Depth();
   if (setjmp(host.mark) == 0) {
-    frames.Push(&host.frame, &RestoreHostFrame);
+    frames.Push(&host, &RestoreHostFrame);
     InvokePlugIn(answer, fn, args...);
   } else {
     answer.raised = true;
-    answer.code = host.frame.errorCode;
+    answer.code = frames.LastError();
   }
   // The handler pops its own frame; frames the plug-in left above it are
   // dropped (and reported by the caller).
-  answer.frameOnTop = frames.Top() == &host.frame;
+  answer.frameOnTop = frames.Top() == &host;
   frames.TruncateTo(depth + 1);
-  if (frames.Depth() == depth + 1 && frames.Top() == &host.frame) {
+  if (frames.Depth() == depth + 1 && frames.Top() == &host) {
     frames.Pop();
   } else {
     answer.frameOnTop = false;

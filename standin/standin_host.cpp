@@ -87,6 +87,7 @@ LoadReport StandinHost::Start(const std::string& dllPath, const StartOptions& op
     return report;
   }
   linked_ = false;
+  // Looked up by its plain name, as the reader does; on x86 it is __stdcall.
   const auto main =
       reinterpret_cast<PlugInMainProcType>(reinterpret_cast<void*>(GetProcAddress(module_, "PlugInMain")));
   report.entryFound = main != nullptr;
@@ -114,14 +115,16 @@ LoadReport StandinHost::StartLinked(PlugInMainProcType main, const StartOptions&
 
 void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options, LoadReport& report) {
   // 1. PlugInMain: the host's version, the main window and the module handle.
-  PIWinData winData{window_.Handle(), module_};
+  GuardedRecord<PIWinData> winData({window_.Handle(), module_});
   ASUns32 answered = 0;
   PISetupSDKProcType setup = nullptr;
-  const auto mainAnswer = CallPlugIn(
-      "PlugInMain",
-      {HexText(options.hostHandshakeVersion), "&handshakeVersion", "&setupProc",
-       "{mainWindow " + FormatPointer(winData.mainWindow) + ", module " + FormatPointer(winData.moduleInstance) + "}"},
-      main, options.hostHandshakeVersion, &answered, &setup, &winData);
+  const auto mainAnswer =
+      CallPlugIn("PlugInMain",
+                 {HexText(options.hostHandshakeVersion), "&handshakeVersion", "&setupProc",
+                  "{mainWindow " + FormatPointer(winData.record.mainWindow) + ", module " +
+                      FormatPointer(winData.record.moduleInstance) + "}"},
+                 main, options.hostHandshakeVersion, &answered, &setup, static_cast<void*>(&winData.record));
+  CheckGuard(winData, "the Windows data");
   report.mainAnswer = !mainAnswer.raised && mainAnswer.value != kHostFalse;
   report.plugInHandshakeVersion = answered;
   report.setupProcGiven = setup != nullptr;
@@ -131,27 +134,31 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   }
 
   // 2. Set-up: the extension id and the Core table.
-  PISDKData_V0200 sdk{options.setupDataVersion.value_or(answered), ExtensionId(), tables_.Core(), nullptr};
-  const auto setupAnswer =
-      CallPlugIn("PlugInSetup",
-                 {HexText(answered), "{handshakeVersion " + HexText(sdk.handshakeVersion) + ", extension, Core table}"},
-                 setup, answered, &sdk);
+  GuardedRecord<PISDKData_V0200> sdk(
+      {options.setupDataVersion.value_or(answered), ExtensionId(), tables_.Core(), nullptr});
+  const auto setupAnswer = CallPlugIn(
+      "PlugInSetup",
+      {HexText(answered), "{handshakeVersion " + HexText(sdk.record.handshakeVersion) + ", extension, Core table}"},
+      setup, answered, static_cast<void*>(&sdk.record));
+  CheckGuard(sdk, "the set-up data");
   report.setup = !setupAnswer.raised && setupAnswer.value != kHostFalse;
-  if (!*report.setup || sdk.handshakeCallback == nullptr) {
+  if (!*report.setup || sdk.record.handshakeCallback == nullptr) {
     report.stoppedBecause = "set-up refused or gave no handshake callback";
     return;
   }
 
   // 3. Handshake: the plug-in names itself and hands over its callbacks.
-  handshake_ = {answered, atoms_.FromString(kAppName), 0, nullptr, nullptr, nullptr, nullptr};
-  const auto handshake = reinterpret_cast<PIHandshakeProcType>(sdk.handshakeCallback);
+  handshake_ = GuardedRecord<PIHandshakeData_V0200>(
+      {answered, atoms_.FromString(kAppName), 0, nullptr, nullptr, nullptr, nullptr});
+  PIHandshakeData_V0200& data = handshake_.record;
+  const auto handshake = reinterpret_cast<PIHandshakeProcType>(sdk.record.handshakeCallback);
   const auto handshakeAnswer =
       CallPlugIn("PlugInHandshake", {HexText(answered), std::string("{appName \"") + kAppName + "\"}"}, handshake,
-                 answered, &handshake_);
+                 answered, static_cast<void*>(&data));
+  CheckGuard(handshake_, "the handshake data");
   report.handshake = !handshakeAnswer.raised && handshakeAnswer.value != kHostFalse;
-  if (const char* name = atoms_.GetString(handshake_.extensionName)) report.extensionName = name;
-  for (const ASCallback callback :
-       {handshake_.importReplaceAndRegisterCallback, handshake_.initCallback, handshake_.unloadCallback})
+  if (const char* name = atoms_.GetString(data.extensionName)) report.extensionName = name;
+  for (const ASCallback callback : {data.importReplaceAndRegisterCallback, data.initCallback, data.unloadCallback})
     if (callback != nullptr) ++report.callbacksHandedOver;
   if (!*report.handshake) {
     report.stoppedBecause = "the handshake was refused";
@@ -159,8 +166,18 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   }
   if (!options.registerAndInit) return;
 
-  // 4. Register (import, replace and register), then init.
-  if (const auto reg = reinterpret_cast<PIPlugInCallbackType>(handshake_.importReplaceAndRegisterCallback)) {
+  // 4. The plug-in's own tables, when it has any, before anyone imports them.
+  if (const auto exportTables = reinterpret_cast<PIPlugInCallbackType>(data.exportHFTsCallback)) {
+    const auto answer = CallPlugIn("PlugInExportHFTs", {}, exportTables);
+    report.exportedTables = !answer.raised && answer.value != kHostFalse;
+    if (!*report.exportedTables) {
+      report.stoppedBecause = "export tables answered false";
+      return;
+    }
+  }
+
+  // 5. Register (import, replace and register), then init.
+  if (const auto reg = reinterpret_cast<PIPlugInCallbackType>(data.importReplaceAndRegisterCallback)) {
     const auto answer = CallPlugIn("PlugInRegister", {}, reg);
     report.registered = !answer.raised && answer.value != kHostFalse;
     if (!*report.registered) {
@@ -168,7 +185,7 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
       return;
     }
   }
-  if (const auto init = reinterpret_cast<PIPlugInCallbackType>(handshake_.initCallback)) {
+  if (const auto init = reinterpret_cast<PIPlugInCallbackType>(data.initCallback)) {
     const auto answer = CallPlugIn("PlugInInit", {}, init);
     report.initialized = !answer.raised && answer.value != kHostFalse;
     if (!*report.initialized) {
@@ -304,7 +321,7 @@ bool StandinHost::ClickToolButton(const std::string& name) {
 
 void StandinHost::Unload() {
   if (module_ == nullptr) return;
-  if (const auto unload = reinterpret_cast<PIPlugInCallbackType>(handshake_.unloadCallback))
+  if (const auto unload = reinterpret_cast<PIPlugInCallbackType>(handshake_.record.unloadCallback))
     CallPlugIn("PlugInUnload", {}, unload);
   // Nothing may call into a library that is gone.
   if (notifications_.Count() + idleProcs_.Count() != 0) {

@@ -21,6 +21,7 @@
 #include "standin/documents.h"
 #include "standin/exception_frames.h"
 #include "standin/fault_injection.h"
+#include "standin/guarded_record.h"
 #include "standin/host_memory.h"
 #include "standin/host_tables.h"
 #include "standin/idle_procs.h"
@@ -52,6 +53,7 @@ struct LoadReport {
   bool setupProcGiven = false;
   std::optional<bool> setup;
   std::optional<bool> handshake;
+  std::optional<bool> exportedTables;  // the export-tables callback, when the handshake set one
   std::string extensionName;
   int callbacksHandedOver = 0;  // register, init, unload
   std::optional<bool> registered;
@@ -105,9 +107,9 @@ class StandinHost {
   // Calls `fn` in the plug-in inside the host's own frame: logs the call,
   // records a raise as the last failed call and reports an unbalanced frame
   // stack or a C++ exception that came out.
-  template <typename R, typename... A>
-  PlugInAnswer<R> CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),
-                             std::type_identity_t<A>... values);
+  template <typename Fn, typename... A>
+  auto CallPlugIn(const char* what, std::vector<std::string> args, Fn fn, A... values)
+      -> PlugInAnswer<decltype(fn(values...))>;
 
   // What the host does on its own or for its user. Each call into the
   // plug-in goes through CallPlugIn.
@@ -194,7 +196,7 @@ class StandinHost {
   MainWindow& Window() { return window_; }
   HMODULE PlugInModule() const { return module_; }
   ASExtension ExtensionId() { return reinterpret_cast<ASExtension>(&extensionRecord_); }
-  const PIHandshakeData_V0200& Handshake() const { return handshake_; }
+  const PIHandshakeData_V0200& Handshake() const { return handshake_.record; }
 
   // Test instruments.
   void RecordTableRequest(TableRequest request) { tableRequests_.push_back(std::move(request)); }
@@ -202,12 +204,18 @@ class StandinHost {
   const std::optional<FailedCall>& LastFailedCall() const { return lastFailedCall_; }
   // Misuse a test must fail on: unbalanced frames or batches, releases of
   // what was not acquired, exceptions crossing into the host, notifications
-  // or idle procedures still registered at unload.
+  // or idle procedures still registered at unload, a call of an entry this
+  // host does not serve, a write past the end of a record it handed over.
   void Violation(const std::string& text);
   const std::vector<std::string>& Violations() const { return violations_; }
 
  private:
   void Converse(PlugInMainProcType main, const StartOptions& options, LoadReport& report);
+  // A violation when the plug-in wrote past the end of the record `what`.
+  template <typename Record>
+  void CheckGuard(const GuardedRecord<Record>& record, const char* what) {
+    if (!record.Intact()) Violation(std::string("the plug-in wrote past the end of ") + what);
+  }
   void CheckAnswer(const char* what, std::size_t depthBefore, bool exceptionCrossed, bool frameOnTop, bool raised,
                    ASErrorCode code);
   // Calls every listener of `nsel` with `values` and its client data.
@@ -238,7 +246,7 @@ class StandinHost {
   int extensionRecord_ = 0;  // its address is the plug-in's extension id
   HMODULE module_ = nullptr;
   bool linked_ = false;
-  PIHandshakeData_V0200 handshake_{};
+  GuardedRecord<PIHandshakeData_V0200> handshake_;
   std::vector<TableRequest> tableRequests_;
   std::optional<FailedCall> lastFailedCall_;
   std::vector<std::string> violations_;
@@ -251,12 +259,13 @@ StandinHost& CurrentHost();
 std::string HexText(ASUns32 value);
 std::string FormatPointer(const void* pointer);  // "null" or the address
 
-template <typename R, typename... A>
-PlugInAnswer<R> StandinHost::CallPlugIn(const char* what, std::vector<std::string> args, R(HOSTCALL* fn)(A...),
-                                        std::type_identity_t<A>... values) {
+template <typename Fn, typename... A>
+auto StandinHost::CallPlugIn(const char* what, std::vector<std::string> args, Fn fn, A... values)
+    -> PlugInAnswer<decltype(fn(values...))> {
+  using R = decltype(fn(values...));
   const std::size_t entry = log_.Begin(LogEntry::Kind::kPlugInCall, what, std::move(args));
   const std::size_t depthBefore = frames_.Depth();
-  const PlugInAnswer<R> answer = CallInHostFrame<R, A...>(frames_, fn, values...);
+  const PlugInAnswer<R> answer = CallInHostFrame<R>(frames_, fn, values...);
   CheckAnswer(what, depthBefore, answer.exceptionCrossed, answer.frameOnTop, answer.raised, answer.code);
   std::string result;
   if (answer.raised) {

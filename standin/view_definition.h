@@ -1,9 +1,11 @@
-// The host's own 76-byte record of how a document is viewed. Little-endian:
-//   0 size (16-bit, 76)   2 record version (16-bit, 1)
-//   4 page (32-bit)       8 zoom type (32-bit)    12 zoom (32-bit)
-//  16 left, top, right, bottom (16-bit each)
-//  24 layout mode  26 page mode  28 splitter position (16-bit each)
-//  30..75 zero
+// The host's part of the old view-definition record (AVDocGetViewDef): the
+// parts whose use... flag the caller set, from the same view the host's
+// getters report.
+//   page view: layout mode, page number, zoom type and zoom, the top-left
+//              point of the aperture;
+//   overview:  the page mode and the splitter position;
+//   window:    the document window's frame, here the page view's rectangle.
+// Nothing else of the record is written.
 #pragma once
 
 #include "host/host_interface.h"
@@ -11,6 +13,6 @@
 
 namespace standin {
 
-AVDocViewDef ViewDefinitionOf(const Document& document);
+void FillViewDefinition(const Document& document, AVDocViewDef& def);
 
 }  // namespace standin

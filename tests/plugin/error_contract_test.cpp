@@ -74,7 +74,7 @@ TEST(ErrorContract, WhatEscapesThePlugInReachesTheHostAsAHostErrorOnlyOutsideAPr
     int destroyed;       // objects destroyed on the way out
   } rows[] = {
       /* 0 */ {&HostEntry<LetsHostErrorThrough>::Call, true, kInjected, 0, 1},
-      /* 1 */ {&HostEntry<ThrowsOtherException>::Call, false, kErrUnknown, 0, 1},
+      /* 1 */ {&HostEntry<ThrowsOtherException>::Call, false, kErrGeneral, 0, 1},
       /* 2 */ {&HostEntry<CatchesInProtectedRegion>::Call, true, 0, kInjected, 1},
       /* 3 */ {&HostEntry<RawRaiseInProtectedRegion>::Call, false, 0, kInjected, 0},
       /* 4 */ {&HostEntry<EnumeratesWithARaisingCallback>::Call, false, 0x40001234, 0, 0},

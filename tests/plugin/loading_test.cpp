@@ -85,4 +85,34 @@ TEST(Loading, TheConversationWithHostsOfEveryKind) {
   }
 }
 
+// A plug-in that hands over an export-tables callback and writes one byte
+// past the end of every record the host hands it.
+std::string called;
+template <typename Record>
+void Overrun(void* record) { static_cast<unsigned char*>(record)[sizeof(Record)] = 0; }
+ASBool HOSTCALL Export() { return called += "export;", kHostTrue; }
+ASBool HOSTCALL Register() { return called += "register;", kHostTrue; }
+ASBool HOSTCALL Handshake(ASUns32, void* data) {
+  static_cast<PIHandshakeData_V0200*>(data)->exportHFTsCallback = reinterpret_cast<void*>(&Export);
+  static_cast<PIHandshakeData_V0200*>(data)->importReplaceAndRegisterCallback = reinterpret_cast<void*>(&Register);
+  return Overrun<PIHandshakeData_V0200>(data), kHostTrue;
+}
+ASBool HOSTCALL Setup(ASUns32, void* data) {
+  static_cast<PISDKData_V0200*>(data)->handshakeCallback = reinterpret_cast<void*>(&Handshake);
+  return Overrun<PISDKData_V0200>(data), kHostTrue;
+}
+ASBool PLUGINMAIN_CALL OverrunningMain(ASUns32, ASUns32* version, PISetupSDKProcType* setup, void* data) {
+  *version = kHandshakeV0200, *setup = &Setup;
+  return Overrun<PIWinData>(data), kHostTrue;
+}
+
+TEST(Loading, TheExportTablesCallbackComesBeforeRegisterAndAWritePastARecordIsReported) {
+  standin::StandinHost host;
+  host.StartLinked(&OverrunningMain);
+  EXPECT_EQ(called, "export;register;");
+  EXPECT_EQ(host.Violations(), (std::vector<std::string>{"the plug-in wrote past the end of the Windows data",
+                                                          "the plug-in wrote past the end of the set-up data",
+                                                          "the plug-in wrote past the end of the handshake data"}));
+}
+
 }  // namespace

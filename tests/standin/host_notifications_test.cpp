@@ -50,7 +50,8 @@ class HostNotifications : public StoryTest {
     for (int i = 0; i < 3; ++i) procs_[i] = Callback(kListeners[i]);
   }
   void Listen(decltype(&host::AVAppRegisterNotification) operation) {
-    for (int i = 0; i < 3; ++i) operation(NSelector(AVDocDidOpenNSEL + i), Host().extensionId, procs_[i], nullptr);
+    const NSelector nsels[] = {AVDocDidOpenNSEL, AVDocWillCloseNSEL, AVPageViewDidChangeNSEL};
+    for (int i = 0; i < 3; ++i) operation(nsels[i], Host().extensionId, procs_[i], nullptr);
   }
   ASCallback Callback(void* proc) { return host::ASCallbackCreate(Host().extensionId, proc); }
   ASCallback procs_[3]{};
@@ -70,18 +71,18 @@ TEST_F(HostNotifications, EachDocumentAndViewChangeIsToldAsItHappens) {
       /* 1 */ {[&] { docB = OpenWithState(b, "") ? story_.ActiveDocument() : nullptr; }, "open b.pdf listed 0x0;"},
       // Opening what is open already tells nothing; a refused file, its error.
       /* 2 */ {[&] { story_.OpenFile(a), story_.OpenFile(files_.Path("missing.pdf")); }, "open none 0x40000004;"},
-      /* 3 */ {[&] { story_.SetView(docB, {2}); }, "view b.pdf 0x1;"},
+      /* 3 */ {[&] { story_.SetView(docB, {2}); }, "view b.pdf 0x2;"},
       /* 4 */ {[&] { story_.SetView(docB, {2}); }, ""},
-      /* 5 */ {[&] { story_.ViewCommand(docB, standin::kCommandFitPage); }, "view b.pdf 0x2;"},
-      /* 6 */ {[&] { story_.ViewCommand(docB, standin::kCommandZoomIn); }, "view b.pdf 0x2;"},
-      /* 7 */ {[&] { story_.ViewCommand(docB, standin::kCommandFirstPage); }, "view b.pdf 0x1;"},
+      /* 5 */ {[&] { story_.ViewCommand(docB, standin::kCommandFitPage); }, "view b.pdf 0x8;"},
+      /* 6 */ {[&] { story_.ViewCommand(docB, standin::kCommandZoomIn); }, "view b.pdf 0x8;"},
+      /* 7 */ {[&] { story_.ViewCommand(docB, standin::kCommandFirstPage); }, "view b.pdf 0x2;"},
       /* 8 */ {[&] { story_.ViewCommand(docB, standin::kCommandPreviousPage); }, ""},
-      /* 9 */ {[&] { host::AVPageViewGoTo(view(), 5); }, "view b.pdf 0x1;"},
-      /* 10 */ {[&] { host::AVPageViewZoomTo(view(), 2, 0x8000); }, "view b.pdf 0x2;"},
-      /* 11 */ {[&] { host::AVPageViewScrollTo(view(), 10, 20); }, "view b.pdf 0x4;"},
-      /* 12 */ {[&] { host::AVPageViewSetLayoutMode(view(), 3); }, "view b.pdf 0x8;"},
-      /* 13 */ {[&] { host::AVDocSetViewMode(docB, 2); }, "view b.pdf 0x10;"},
-      /* 14 */ {[&] { host::AVDocSetSplitterPosition(docB, 120); }, "view b.pdf 0x20;"},
+      /* 9 */ {[&] { host::AVPageViewGoTo(view(), 5); }, "view b.pdf 0x2;"},
+      /* 10 */ {[&] { host::AVPageViewZoomTo(view(), 2, 0x8000); }, "view b.pdf 0x8;"},
+      /* 11 */ {[&] { host::AVPageViewScrollTo(view(), 10, 20); }, "view b.pdf 0x1;"},
+      /* 12 */ {[&] { host::AVPageViewSetLayoutMode(view(), 3); }, "view b.pdf 0x4;"},
+      /* 13 */ {[&] { host::AVDocSetViewMode(docB, 2); }, "view b.pdf 0x4;"},
+      /* 14 */ {[&] { host::AVDocSetSplitterPosition(docB, 120); }, "view b.pdf 0x4;"},
       /* 15 */
       {[&] {
          host::AVPageViewBeginOperation(view());
@@ -91,7 +92,7 @@ TEST_F(HostNotifications, EachDocumentAndViewChangeIsToldAsItHappens) {
          heard += "end;";
          host::AVPageViewEndOperation(view());
        },
-       "end;view b.pdf 0x5;"},
+       "end;view b.pdf 0x3;"},
       /* 16 */ {[&] { story_.KeepOpenWhenAsked(docB), story_.Close(docB); }, ""},
       // The quit closes the documents in order; the one kept open stops it.
       /* 17 */ {[&] { quit = story_.Quit(); }, "close a.pdf listed 3 pages;"},

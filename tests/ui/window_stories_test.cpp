@@ -888,7 +888,7 @@ TEST_F(Window, AnErrorWhileOpeningOrDrawingClosesTheWindowAndReachesTheHost) {
     SendMessageA(w.page, WM_DRAWITEM, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&item));
     kit::WaitUntilGone(w.sheet);
   });
-  EXPECT_EQ(story.LastFailedCall()->code, kErrUnknown);
+  EXPECT_EQ(story.LastFailedCall()->code, kErrGeneral);
   ExpectHostClean(story);
 }
 
