@@ -1,0 +1,218 @@
+// A second plug-in, in plain C, that shares nothing with Vellora: its numbers,
+// records and exception frames are its own, taken from the host's published
+// binary interface. It goes through each step a plug-in takes in a host and
+// writes what it saw, one "key value" line at a time, to the file that
+// VELLORA_PROBE_REPORT names.
+#include <windows.h>
+
+#include <setjmp.h>
+#include <stdarg.h>
+#include <stddef.h>
+#include <stdio.h>
+#include <string.h>
+
+typedef unsigned short ASBool, ASAtom;
+typedef unsigned int ASUns32;
+typedef void (*Entry)(void);  // a table slot; cast to its own prototype before a call
+typedef Entry *HFT;
+
+typedef struct { HWND window; HINSTANCE module; } WinData;
+typedef struct { ASUns32 version; void *extension; HFT core; void *handshake; } SetupData;
+typedef struct {
+  ASUns32 version;
+  ASAtom appName, extensionName;
+  void *exportTables, *registers, *init, *unload;
+} HandshakeData;
+
+// The records as the host lays them out, on each build.
+#define BY_BUILD(x86, x64) (sizeof(void *) == 8 ? (x64) : (x86))
+_Static_assert(offsetof(WinData, module) == BY_BUILD(4, 8) && sizeof(WinData) == BY_BUILD(8, 16), "Windows data");
+_Static_assert(offsetof(SetupData, handshake) == BY_BUILD(12, 24) && sizeof(SetupData) == BY_BUILD(16, 32), "set-up");
+_Static_assert(offsetof(HandshakeData, extensionName) == 6 && offsetof(HandshakeData, registers) == BY_BUILD(12, 16) &&
+                   offsetof(HandshakeData, unload) == BY_BUILD(20, 32) && sizeof(HandshakeData) == BY_BUILD(24, 40),
+               "handshake");
+
+enum { kV0200 = 0x20000, kTableVersion = 0x40000, kOwnError = 0x40120007, kReplaceable = 1, kIdleTicks = 1 };
+enum { CORE, SUPPORT, MODEL, VIEW, TABLES };
+static const char *const kTableNames[TABLES] = {"Core", "AcroSupport", "PDModel", "AcroView"};
+static HFT tables[TABLES];
+static void *extension, *canQuitCallback, *didOpenCallback, *idleCallback;
+static int client, quitCalls;
+extern IMAGE_DOS_HEADER __ImageBase;
+
+// Selector `sel` of a table, as a procedure of the given prototype.
+#define CALL(table, sel, R, A) ((R(*) A)tables[table][sel])
+#define AtomFromString CALL(CORE, 5, ASAtom, (const char *))
+#define AtomGetString CALL(CORE, 7, const char *, (ASAtom))
+#define CallbackCreate(proc) CALL(CORE, 8, void *, (void *, Entry))(extension, (Entry)(proc))
+#define GetHFT CALL(CORE, 10, HFT, (ASAtom, ASUns32))
+#define AppGetActiveDoc CALL(VIEW, 12, void *, (void))
+#define DocGetPageView CALL(VIEW, 49, void *, (void *))
+
+static void note(const char *key, const char *format, ...) {
+  char path[MAX_PATH];
+  FILE *file;
+  va_list values;
+  if (!GetEnvironmentVariableA("VELLORA_PROBE_REPORT", path, sizeof path) || !(file = fopen(path, "a"))) return;
+  fprintf(file, "%s ", key);
+  va_start(values, format);
+  vfprintf(file, format, values);
+  va_end(values);
+  fputc('\n', file);
+  fclose(file);
+}
+
+// The host's calls into the probe, in the order they first came.
+static void step(const char *name) {
+  static char order[256];
+  if (strstr(order, name)) return;
+  strcat(strcat(order, *order ? " " : ""), name);
+  note("order", "%s", order);
+}
+
+static void restore(void *env) { longjmp(*(jmp_buf *)env, 1); }
+
+// Runs `body` in a frame of the probe's own: 0 when it returned, else the
+// code of the raise, read after the frame is popped.
+static int caught(void (*body)(void)) {
+  jmp_buf env;
+  if (setjmp(env) == 0) {
+    CALL(CORE, 2, void, (void *, void (*)(void *)))(env, restore);
+    body();
+    CALL(CORE, 3, void, (void))();
+    return 0;
+  }
+  CALL(CORE, 3, void, (void))();
+  return CALL(CORE, 4, int, (void))();
+}
+
+static void raiseOwnError(void) { CALL(CORE, 1, void, (int))(kOwnError); }
+static void replaceUnreplaceable(void) {
+  CALL(SUPPORT, 10, void, (HFT, int, void *, ASUns32))(tables[VIEW], 12, canQuitCallback, kReplaceable);
+}
+
+static ASBool canQuit(void) {
+  Entry replaced = CALL(SUPPORT, 11, Entry, (HFT, int, void *))(tables[VIEW], 11, canQuitCallback);
+  ASBool answer = ((ASBool(*)(void))replaced)();
+  step("quit");
+  note("quit.calls", "%d", ++quitCalls);
+  return answer;
+}
+
+static void didOpen(void *doc, int error, void *data) {
+  step("open");
+  note("open.error", "%d", error);
+  note("open.data", "%d", data == &client);
+  note("open.pages", "%d", CALL(MODEL, 83, int, (void *))(CALL(VIEW, 48, void *, (void *))(doc)));
+}
+
+// The old view definition's fields the host fills: offset on x86, on x64, width.
+static const struct { const char *key; int x86, x64, bytes; } kViewFields[] = {
+    {"view.layout", 8, 12, 2}, {"view.page", 12, 16, 4},    {"view.zoomType", 16, 20, 4}, {"view.zoom", 20, 24, 4},
+    {"view.x", 24, 28, 2},     {"view.y", 26, 30, 2},       {"view.pageMode", 46, 50, 2}, {"view.splitter", 48, 52, 4},
+};
+static const int kUseFlags[][2] = {{6, 10}, {44, 48}, {60, 64}};  // page view, overview, window
+
+static int nonZeroFrom(const unsigned char *bytes, size_t from, size_t to) {
+  int count = 0;
+  while (from < to) count += bytes[from++] != 0;
+  return count;
+}
+
+static void idle(void *data) {
+  union { unsigned char bytes[128]; void *alignment; } def = {{0}};
+  short aperture[8] = {0};
+  const size_t size = BY_BUILD(76, 88);
+  size_t i;
+  void *doc = AppGetActiveDoc();
+  step("idle");
+  note("idle.data", "%d", data == &client);
+  if (!doc) return;
+  memcpy(def.bytes, &size, sizeof size);
+  for (i = 0; i < sizeof kUseFlags / sizeof *kUseFlags; ++i) def.bytes[kUseFlags[i][BY_BUILD(0, 1)]] = 1;
+  CALL(VIEW, 235, void, (void *, void *))(doc, def.bytes);
+  for (i = 0; i < sizeof kViewFields / sizeof *kViewFields; ++i) {
+    short half = 0;
+    int whole = 0;
+    memcpy(kViewFields[i].bytes == 2 ? (void *)&half : (void *)&whole,
+           def.bytes + BY_BUILD(kViewFields[i].x86, kViewFields[i].x64), kViewFields[i].bytes);
+    note(kViewFields[i].key, "%d", kViewFields[i].bytes == 2 ? half : whole);
+  }
+  note("view.past", "%d", nonZeroFrom(def.bytes, size, sizeof def.bytes));
+  CALL(VIEW, 108, void, (void *, short *))(DocGetPageView(doc), aperture);
+  note("aperture", "%d %d %d %d", aperture[0], aperture[1], aperture[2], aperture[3]);
+  note("aperture.past", "%d", nonZeroFrom((unsigned char *)aperture, 8, sizeof aperture));
+}
+
+static ASBool exportTables(void) {
+  step("export");
+  return 1;
+}
+
+static ASBool registers(void) {
+  step("register");
+  canQuitCallback = CallbackCreate(canQuit);
+  didOpenCallback = CallbackCreate(didOpen);
+  idleCallback = CallbackCreate(idle);
+  CALL(SUPPORT, 10, void, (HFT, int, void *, ASUns32))(tables[VIEW], 11, canQuitCallback, kReplaceable);
+  note("replace.refused", "%#x", caught(replaceUnreplaceable));
+  CALL(VIEW, 41, void, (int, void *, void *, void *))(4, extension, didOpenCallback, &client);
+  CALL(VIEW, 39, void, (void *, void *, ASUns32))(idleCallback, &client, kIdleTicks);
+  return 1;
+}
+
+static ASBool init(void) {
+  step("init");
+  note("raise", "%#x", caught(raiseOwnError));
+  return 1;
+}
+
+static ASBool unload(void) {
+  step("unload");
+  CALL(VIEW, 40, void, (void *, void *))(idleCallback, &client);
+  CALL(VIEW, 42, void, (int, void *, void *, void *))(4, extension, didOpenCallback, &client);
+  return 1;
+}
+
+static ASBool handshake(ASUns32 version, void *record) {
+  HandshakeData *data = record;
+  step("handshake");
+  note("handshake.version", "%#x", version);
+  note("handshake.app", "%s", AtomGetString(data->appName));
+  data->extensionName = AtomFromString("VelloraProbe");
+  data->exportTables = CallbackCreate(exportTables);
+  data->registers = CallbackCreate(registers);
+  data->init = CallbackCreate(init);
+  data->unload = CallbackCreate(unload);
+  return 1;
+}
+
+static ASBool setup(ASUns32 version, void *record) {
+  SetupData *data = record;
+  int i;
+  step("setup");
+  note("setup.version", "%#x %#x", version, data->version);
+  if (version != kV0200 || data->version != kV0200) return 0;
+  extension = data->extension;
+  tables[CORE] = data->core;
+  for (i = 0; i < TABLES; ++i) {
+    HFT table = GetHFT(AtomFromString(kTableNames[i]), kTableVersion);
+    char key[32];
+    note(strcat(strcpy(key, "table."), kTableNames[i]), "%d", table != NULL);
+    if (!(tables[i] = table)) return 0;
+  }
+  note("atom", "%s", AtomGetString(AtomFromString("Probe atom")));
+  data->handshake = CallbackCreate(handshake);
+  return 1;
+}
+
+__declspec(dllexport) ASBool __stdcall PlugInMain(ASUns32 hostVersion, ASUns32 *answer, Entry *setupProc,
+                                                 void *windowsData) {
+  const WinData *win = windowsData;
+  step("main");
+  note("main.window", "%d", IsWindow(win->window));
+  note("main.module", "%d", win->module == (HINSTANCE)&__ImageBase);
+  *answer = hostVersion < kV0200 ? hostVersion : kV0200;
+  *setupProc = (Entry)setup;
+  return 1;
+}

@@ -1,0 +1,88 @@
+// The probe plug-in (probe_plugin.c), which shares no header with the project,
+// in the stand-in host: loaded like Vellora, a document opened, the host
+// idle, a quit refused and then done. Each row is one thing the probe saw,
+// as its report file has it; a number wrong on either side shows in a row.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "standin/standin_host.h"
+#include "standin/wine_path.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+std::map<std::string, std::string> ReadReport(const std::string& path) {
+  std::map<std::string, std::string> seen;
+  std::istringstream lines(support::ReadFile(path));
+  for (std::string key, value; lines >> key && std::getline(lines >> std::ws, value);) seen[key] = value;
+  return seen;
+}
+
+TEST(Probe, AnIndependentPlugInGoesThroughEveryStep) {
+  support::TempFolder files;
+  const std::string report = files.Path("probe report.txt");
+  ASSERT_TRUE(SetEnvironmentVariableA("VELLORA_PROBE_REPORT", report.c_str()));
+  standin::StandinHost host;
+  const standin::LoadReport load = host.Start(standin::WinePathFromLinux(PROBE_PLUGIN_DLL));
+  ASSERT_TRUE(load.initialized.value_or(false)) << load.stoppedBecause;
+  EXPECT_EQ(load.plugInHandshakeVersion, 0x20000u);
+  EXPECT_EQ(load.extensionName, "VelloraProbe") << "the 16-bit atom at offset 6";
+  standin::Document* document = host.OpenDocument(files.Pdf("three pages.pdf", 3));
+  ASSERT_NE(document, nullptr);
+  document->view.page = 2;
+  document->view.zoomType = 2;
+  document->view.zoom = 0x18000;
+  document->view.layoutMode = 4;
+  document->view.rect = {-30, 40, 582, 832};
+  document->pageMode = 3;
+  document->splitter = 150;
+  host.IdleFor(300);
+  host.SetHostCanQuit(false);
+  EXPECT_FALSE(host.AskToQuit()) << "the replacement passes on the replaced entry's answer";
+  host.SetHostCanQuit(true);
+  EXPECT_TRUE(host.Quit());
+  const struct {
+    const char* key;
+    const char* expected;
+  } rows[] = {
+      /*  0 */ {"order", "main setup handshake export register init open idle quit unload"},
+      /*  1 */ {"main.window", "1"},
+      /*  2 */ {"main.module", "1"},
+      /*  3 */ {"setup.version", "0x20000 0x20000"},
+      /*  4 */ {"table.Core", "1"},
+      /*  5 */ {"table.AcroSupport", "1"},
+      /*  6 */ {"table.PDModel", "1"},
+      /*  7 */ {"table.AcroView", "1"},
+      /*  8 */ {"atom", "Probe atom"},
+      /*  9 */ {"handshake.version", "0x20000"},
+      /* 10 */ {"handshake.app", "StandinReader"},
+      /* 11 */ {"replace.refused", "0x400b0006"},
+      /* 12 */ {"raise", "0x40120007"},
+      /* 13 */ {"open.error", "0"},
+      /* 14 */ {"open.data", "1"},
+      /* 15 */ {"open.pages", "3"},
+      /* 16 */ {"idle.data", "1"},
+      /* 17 */ {"view.layout", "4"},
+      /* 18 */ {"view.page", "2"},
+      /* 19 */ {"view.zoomType", "2"},
+      /* 20 */ {"view.zoom", "98304"},
+      /* 21 */ {"view.x", "-30"},
+      /* 22 */ {"view.y", "40"},
+      /* 23 */ {"view.pageMode", "3"},
+      /* 24 */ {"view.splitter", "150"},
+      /* 25 */ {"view.past", "0"},
+      /* 26 */ {"aperture", "-30 40 582 832"},
+      /* 27 */ {"aperture.past", "0"},
+      /* 28 */ {"quit.calls", "2"},
+  };
+  std::map<std::string, std::string> seen = ReadReport(report);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(seen[rows[i].key], rows[i].expected) << "row " << i << ": " << rows[i].key;
+  }
+  EXPECT_EQ(host.Frames().Depth(), 0u);
+  for (const std::string& violation : host.Violations()) ADD_FAILURE() << violation;
+}
+
+}  // namespace
