@@ -53,7 +53,7 @@ static void note(const char *key, const char *format, ...) {
   char path[MAX_PATH];
   FILE *file;
   va_list values;
-  if (!GetEnvironmentVariableA("VELLORA_PROBE_REPORT", path, sizeof path) || !(file = fopen(path, "a"))) return;
+  if (!GetEnvironmentVariableA("VELLORA_PROBE_REPORT", path, sizeof path) || !(file = fopen(path, "ab"))) return;
   fprintf(file, "%s ", key);
   va_start(values, format);
   vfprintf(file, format, values);

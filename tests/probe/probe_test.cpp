@@ -26,7 +26,7 @@ TEST(Probe, AnIndependentPlugInGoesThroughEveryStep) {
   ASSERT_TRUE(SetEnvironmentVariableA("VELLORA_PROBE_REPORT", report.c_str()));
   standin::StandinHost host;
   const standin::LoadReport load = host.Start(standin::WinePathFromLinux(PROBE_PLUGIN_DLL));
-  ASSERT_TRUE(load.initialized.value_or(false)) << load.stoppedBecause;
+  ASSERT_TRUE(load.initialized.value_or(false)) << load.stoppedBecause << "\n" << support::ReadFile(report);
   EXPECT_EQ(load.plugInHandshakeVersion, 0x20000u);
   EXPECT_EQ(load.extensionName, "VelloraProbe") << "the 16-bit atom at offset 6";
   standin::Document* document = host.OpenDocument(files.Pdf("three pages.pdf", 3));
