@@ -23,6 +23,7 @@ std::map<std::string, std::string> ReadReport(const std::string& path) {
 TEST(Probe, AnIndependentPlugInGoesThroughEveryStep) {
   support::TempFolder files;
   const std::string report = files.Path("probe report.txt");
+  DeleteFileA(report.c_str());  // a folder left by a crashed run may hold an old report
   ASSERT_TRUE(SetEnvironmentVariableA("VELLORA_PROBE_REPORT", report.c_str()));
   standin::StandinHost host;
   const standin::LoadReport load = host.Start(standin::WinePathFromLinux(PROBE_PLUGIN_DLL));
