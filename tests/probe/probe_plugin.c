@@ -3,21 +3,28 @@
 // binary interface. It goes through each step a plug-in takes in a host and
 // writes what it saw, one "key value" line at a time, to the file that
 // VELLORA_PROBE_REPORT names.
-#include <windows.h>
-
 #include <setjmp.h>
 #include <stdarg.h>
 #include <stddef.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 typedef unsigned short ASBool, ASAtom;
 typedef unsigned int ASUns32;
 typedef void (*Entry)(void);  // a table slot; cast to its own prototype before a call
 typedef Entry *HFT;
 
-typedef struct { HWND window; HINSTANCE module; } WinData;
-typedef struct { ASUns32 version; void *extension; HFT core; void *handshake; } SetupData;
+typedef struct {
+  HWND window;
+  HINSTANCE module;
+} WinData;
+typedef struct {
+  ASUns32 version;
+  void *extension;
+  HFT core;
+  void *handshake;
+} SetupData;
 typedef struct {
   ASUns32 version;
   ASAtom appName, extensionName;
@@ -73,16 +80,20 @@ static void step(const char *name) {
 static void restore(void *env) { longjmp(*(jmp_buf *)env, 1); }
 
 // Runs `body` in a frame of the probe's own: 0 when it returned, else the
-// code of the raise, read after the frame is popped.
+// code of the raise, read after the frame is popped. The host must leave the
+// jump buffer as setjmp wrote it.
 static int caught(void (*body)(void)) {
+  static jmp_buf written;
   jmp_buf env;
   if (setjmp(env) == 0) {
+    memcpy(written, env, sizeof env);
     CALL(CORE, 2, void, (void *, void (*)(void *)))(env, restore);
     body();
     CALL(CORE, 3, void, (void))();
     return 0;
   }
   CALL(CORE, 3, void, (void))();
+  note("frame.kept", "%d", memcmp(written, env, sizeof env) == 0);
   return CALL(CORE, 4, int, (void))();
 }
 
@@ -107,9 +118,12 @@ static void didOpen(void *doc, int error, void *data) {
 }
 
 // The old view definition's fields the host fills: offset on x86, on x64, width.
-static const struct { const char *key; int x86, x64, bytes; } kViewFields[] = {
-    {"view.layout", 8, 12, 2}, {"view.page", 12, 16, 4},    {"view.zoomType", 16, 20, 4}, {"view.zoom", 20, 24, 4},
-    {"view.x", 24, 28, 2},     {"view.y", 26, 30, 2},       {"view.pageMode", 46, 50, 2}, {"view.splitter", 48, 52, 4},
+static const struct {
+  const char *key;
+  int x86, x64, bytes;
+} kViewFields[] = {
+    {"view.layout", 8, 12, 2}, {"view.page", 12, 16, 4}, {"view.zoomType", 16, 20, 4}, {"view.zoom", 20, 24, 4},
+    {"view.x", 24, 28, 2},     {"view.y", 26, 30, 2},    {"view.pageMode", 46, 50, 2}, {"view.splitter", 48, 52, 4},
 };
 static const int kUseFlags[][2] = {{6, 10}, {44, 48}, {60, 64}};  // page view, overview, window
 
@@ -120,7 +134,8 @@ static int nonZeroFrom(const unsigned char *bytes, size_t from, size_t to) {
 }
 
 static void idle(void *data) {
-  union { unsigned char bytes[128]; void *alignment; } def = {{0}};
+  unsigned long long def[16] = {0};  // zero-filled, beyond the largest record a host may fill (104 bytes)
+  unsigned char *bytes = (unsigned char *)def;
   short aperture[8] = {0};
   const size_t size = BY_BUILD(76, 88);
   size_t i;
@@ -128,17 +143,17 @@ static void idle(void *data) {
   step("idle");
   note("idle.data", "%d", data == &client);
   if (!doc) return;
-  memcpy(def.bytes, &size, sizeof size);
-  for (i = 0; i < sizeof kUseFlags / sizeof *kUseFlags; ++i) def.bytes[kUseFlags[i][BY_BUILD(0, 1)]] = 1;
-  CALL(VIEW, 235, void, (void *, void *))(doc, def.bytes);
+  memcpy(bytes, &size, sizeof size);
+  for (i = 0; i < sizeof kUseFlags / sizeof *kUseFlags; ++i) bytes[kUseFlags[i][BY_BUILD(0, 1)]] = 1;
+  CALL(VIEW, 235, void, (void *, void *))(doc, bytes);
   for (i = 0; i < sizeof kViewFields / sizeof *kViewFields; ++i) {
     short half = 0;
     int whole = 0;
     memcpy(kViewFields[i].bytes == 2 ? (void *)&half : (void *)&whole,
-           def.bytes + BY_BUILD(kViewFields[i].x86, kViewFields[i].x64), kViewFields[i].bytes);
+           bytes + BY_BUILD(kViewFields[i].x86, kViewFields[i].x64), kViewFields[i].bytes);
     note(kViewFields[i].key, "%d", kViewFields[i].bytes == 2 ? half : whole);
   }
-  note("view.past", "%d", nonZeroFrom(def.bytes, size, sizeof def.bytes));
+  note("view.past", "%d", nonZeroFrom(bytes, size, sizeof def));
   CALL(VIEW, 108, void, (void *, short *))(DocGetPageView(doc), aperture);
   note("aperture", "%d %d %d %d", aperture[0], aperture[1], aperture[2], aperture[3]);
   note("aperture.past", "%d", nonZeroFrom((unsigned char *)aperture, 8, sizeof aperture));
@@ -206,8 +221,8 @@ static ASBool setup(ASUns32 version, void *record) {
   return 1;
 }
 
-__declspec(dllexport) ASBool __stdcall PlugInMain(ASUns32 hostVersion, ASUns32 *answer, Entry *setupProc,
-                                                 void *windowsData) {
+__declspec(dllexport) ASBool
+    __stdcall PlugInMain(ASUns32 hostVersion, ASUns32 *answer, Entry *setupProc, void *windowsData) {
   const WinData *win = windowsData;
   step("main");
   note("main.window", "%d", IsWindow(win->window));
