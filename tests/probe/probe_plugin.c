@@ -53,15 +53,13 @@ extern IMAGE_DOS_HEADER __ImageBase;
 #define AtomGetString CALL(CORE, 7, const char *, (ASAtom))
 #define CallbackCreate(proc) CALL(CORE, 8, void *, (void *, Entry))(extension, (Entry)(proc))
 #define GetHFT CALL(CORE, 10, HFT, (ASAtom, ASUns32))
-#define AppGetActiveDoc CALL(VIEW, 12, void *, (void))
-#define DocGetPageView CALL(VIEW, 49, void *, (void *))
 
-static void note(const char *key, const char *format, ...) {
+// One line of the report: the format starts with the key.
+static void note(const char *format, ...) {
   char path[MAX_PATH];
   FILE *file;
   va_list values;
   if (!GetEnvironmentVariableA("VELLORA_PROBE_REPORT", path, sizeof path) || !(file = fopen(path, "ab"))) return;
-  fprintf(file, "%s ", key);
   va_start(values, format);
   vfprintf(file, format, values);
   va_end(values);
@@ -74,7 +72,7 @@ static void step(const char *name) {
   static char order[256];
   if (strstr(order, name)) return;
   strcat(strcat(order, *order ? " " : ""), name);
-  note("order", "%s", order);
+  note("order %s", order);
 }
 
 static void restore(void *env) { longjmp(*(jmp_buf *)env, 1); }
@@ -93,7 +91,7 @@ static int caught(void (*body)(void)) {
     return 0;
   }
   CALL(CORE, 3, void, (void))();
-  note("frame.kept", "%d", memcmp(written, env, sizeof env) == 0);
+  note("frame.kept %d", memcmp(written, env, sizeof env) == 0);
   return CALL(CORE, 4, int, (void))();
 }
 
@@ -106,15 +104,14 @@ static ASBool canQuit(void) {
   Entry replaced = CALL(SUPPORT, 11, Entry, (HFT, int, void *))(tables[VIEW], 11, canQuitCallback);
   ASBool answer = ((ASBool(*)(void))replaced)();
   step("quit");
-  note("quit.calls", "%d", ++quitCalls);
+  note("quit.calls %d", ++quitCalls);
   return answer;
 }
 
 static void didOpen(void *doc, int error, void *data) {
   step("open");
-  note("open.error", "%d", error);
-  note("open.data", "%d", data == &client);
-  note("open.pages", "%d", CALL(MODEL, 83, int, (void *))(CALL(VIEW, 48, void *, (void *))(doc)));
+  note("open error %d data %d pages %d", error, data == &client,
+       CALL(MODEL, 83, int, (void *))(CALL(VIEW, 48, void *, (void *))(doc)));
 }
 
 // The old view definition's fields the host fills: offset on x86, on x64, width.
@@ -122,41 +119,38 @@ static const struct {
   const char *key;
   int x86, x64, bytes;
 } kViewFields[] = {
-    {"view.layout", 8, 12, 2}, {"view.page", 12, 16, 4}, {"view.zoomType", 16, 20, 4}, {"view.zoom", 20, 24, 4},
-    {"view.x", 24, 28, 2},     {"view.y", 26, 30, 2},    {"view.pageMode", 46, 50, 2}, {"view.splitter", 48, 52, 4},
+    {"layout", 8, 12, 2}, {"page", 12, 16, 4}, {"zoomType", 16, 20, 4}, {"zoom", 20, 24, 4},
+    {"x", 24, 28, 2},     {"y", 26, 30, 2},    {"pageMode", 46, 50, 2}, {"splitter", 48, 52, 4},
 };
 static const int kUseFlags[][2] = {{6, 10}, {44, 48}, {60, 64}};  // page view, overview, window
 
-static int nonZeroFrom(const unsigned char *bytes, size_t from, size_t to) {
-  int count = 0;
-  while (from < to) count += bytes[from++] != 0;
-  return count;
-}
+static const unsigned char kZeros[128];  // what the host must leave past a record
 
 static void idle(void *data) {
   unsigned long long def[16] = {0};  // zero-filled, beyond the largest record a host may fill (104 bytes)
   unsigned char *bytes = (unsigned char *)def;
   short aperture[8] = {0};
   const size_t size = BY_BUILD(76, 88);
+  char text[256] = "";
   size_t i;
-  void *doc = AppGetActiveDoc();
+  void *doc = CALL(VIEW, 12, void *, (void))();
   step("idle");
-  note("idle.data", "%d", data == &client);
+  note("idle.data %d", data == &client);
   if (!doc) return;
   memcpy(bytes, &size, sizeof size);
   for (i = 0; i < sizeof kUseFlags / sizeof *kUseFlags; ++i) bytes[kUseFlags[i][BY_BUILD(0, 1)]] = 1;
   CALL(VIEW, 235, void, (void *, void *))(doc, bytes);
   for (i = 0; i < sizeof kViewFields / sizeof *kViewFields; ++i) {
-    short half = 0;
-    int whole = 0;
-    memcpy(kViewFields[i].bytes == 2 ? (void *)&half : (void *)&whole,
-           bytes + BY_BUILD(kViewFields[i].x86, kViewFields[i].x64), kViewFields[i].bytes);
-    note(kViewFields[i].key, "%d", kViewFields[i].bytes == 2 ? half : whole);
+    const unsigned char *at = bytes + BY_BUILD(kViewFields[i].x86, kViewFields[i].x64);
+    int whole;
+    short half;
+    memcpy(&whole, at, sizeof whole), memcpy(&half, at, sizeof half);
+    sprintf(text + strlen(text), "%s %d ", kViewFields[i].key, kViewFields[i].bytes == 2 ? half : whole);
   }
-  note("view.past", "%d", nonZeroFrom(bytes, size, sizeof def));
-  CALL(VIEW, 108, void, (void *, short *))(DocGetPageView(doc), aperture);
-  note("aperture", "%d %d %d %d", aperture[0], aperture[1], aperture[2], aperture[3]);
-  note("aperture.past", "%d", nonZeroFrom((unsigned char *)aperture, 8, sizeof aperture));
+  note("view %spast %d", text, memcmp(bytes + size, kZeros, sizeof def - size) != 0);
+  CALL(VIEW, 108, void, (void *, short *))(CALL(VIEW, 49, void *, (void *))(doc), aperture);
+  note("aperture %d %d %d %d past %d", aperture[0], aperture[1], aperture[2], aperture[3],
+       memcmp(aperture + 4, kZeros, sizeof aperture - 8) != 0);
 }
 
 static ASBool exportTables(void) {
@@ -170,7 +164,7 @@ static ASBool registers(void) {
   didOpenCallback = CallbackCreate(didOpen);
   idleCallback = CallbackCreate(idle);
   CALL(SUPPORT, 10, void, (HFT, int, void *, ASUns32))(tables[VIEW], 11, canQuitCallback, kReplaceable);
-  note("replace.refused", "%#x", caught(replaceUnreplaceable));
+  note("replace.refused %#x", caught(replaceUnreplaceable));
   CALL(VIEW, 41, void, (int, void *, void *, void *))(4, extension, didOpenCallback, &client);
   CALL(VIEW, 39, void, (void *, void *, ASUns32))(idleCallback, &client, kIdleTicks);
   return 1;
@@ -178,7 +172,7 @@ static ASBool registers(void) {
 
 static ASBool init(void) {
   step("init");
-  note("raise", "%#x", caught(raiseOwnError));
+  note("raise %#x", caught(raiseOwnError));
   return 1;
 }
 
@@ -192,8 +186,7 @@ static ASBool unload(void) {
 static ASBool handshake(ASUns32 version, void *record) {
   HandshakeData *data = record;
   step("handshake");
-  note("handshake.version", "%#x", version);
-  note("handshake.app", "%s", AtomGetString(data->appName));
+  note("handshake %#x %s", version, AtomGetString(data->appName));
   data->extensionName = AtomFromString("VelloraProbe");
   data->exportTables = CallbackCreate(exportTables);
   data->registers = CallbackCreate(registers);
@@ -204,19 +197,18 @@ static ASBool handshake(ASUns32 version, void *record) {
 
 static ASBool setup(ASUns32 version, void *record) {
   SetupData *data = record;
+  char given[64] = "";
   int i;
   step("setup");
-  note("setup.version", "%#x %#x", version, data->version);
+  note("setup.version %#x %#x", version, data->version);
   if (version != kV0200 || data->version != kV0200) return 0;
   extension = data->extension;
   tables[CORE] = data->core;
-  for (i = 0; i < TABLES; ++i) {
-    HFT table = GetHFT(AtomFromString(kTableNames[i]), kTableVersion);
-    char key[32];
-    note(strcat(strcpy(key, "table."), kTableNames[i]), "%d", table != NULL);
-    if (!(tables[i] = table)) return 0;
-  }
-  note("atom", "%s", AtomGetString(AtomFromString("Probe atom")));
+  for (i = 0; i < TABLES && (tables[i] = GetHFT(AtomFromString(kTableNames[i]), kTableVersion)); ++i)
+    strcat(strcat(given, i ? " " : ""), kTableNames[i]);
+  note("tables %s", given);
+  if (i < TABLES) return 0;
+  note("atom %s", AtomGetString(AtomFromString("Probe atom")));
   data->handshake = CallbackCreate(handshake);
   return 1;
 }
@@ -225,8 +217,7 @@ __declspec(dllexport) ASBool
     __stdcall PlugInMain(ASUns32 hostVersion, ASUns32 *answer, Entry *setupProc, void *windowsData) {
   const WinData *win = windowsData;
   step("main");
-  note("main.window", "%d", IsWindow(win->window));
-  note("main.module", "%d", win->module == (HINSTANCE)&__ImageBase);
+  note("main window %d module %d", IsWindow(win->window), win->module == (HINSTANCE)&__ImageBase);
   *answer = hostVersion < kV0200 ? hostVersion : kV0200;
   *setupProc = (Entry)setup;
   return 1;
