@@ -16,10 +16,6 @@ typedef void (*Entry)(void);  // a table slot; cast to its own prototype before 
 typedef Entry *HFT;
 
 typedef struct {
-  HWND window;
-  HINSTANCE module;
-} WinData;
-typedef struct {
   ASUns32 version;
   void *extension;
   HFT core;
@@ -33,7 +29,6 @@ typedef struct {
 
 // The records as the host lays them out, on each build.
 #define BY_BUILD(x86, x64) (sizeof(void *) == 8 ? (x64) : (x86))
-_Static_assert(offsetof(WinData, module) == BY_BUILD(4, 8) && sizeof(WinData) == BY_BUILD(8, 16), "Windows data");
 _Static_assert(offsetof(SetupData, handshake) == BY_BUILD(12, 24) && sizeof(SetupData) == BY_BUILD(16, 32), "set-up");
 _Static_assert(offsetof(HandshakeData, extensionName) == 6 && offsetof(HandshakeData, registers) == BY_BUILD(12, 16) &&
                    offsetof(HandshakeData, unload) == BY_BUILD(20, 32) && sizeof(HandshakeData) == BY_BUILD(24, 40),
@@ -215,9 +210,9 @@ static ASBool setup(ASUns32 version, void *record) {
 
 __declspec(dllexport) ASBool
     __stdcall PlugInMain(ASUns32 hostVersion, ASUns32 *answer, Entry *setupProc, void *windowsData) {
-  const WinData *win = windowsData;
+  void *const *win = windowsData;  // the main window, then the probe's module: a pointer each
   step("main");
-  note("main window %d module %d", IsWindow(win->window), win->module == (HINSTANCE)&__ImageBase);
+  note("main window %d module %d", IsWindow(win[0]), win[1] == &__ImageBase);
   *answer = hostVersion < kV0200 ? hostVersion : kV0200;
   *setupProc = (Entry)setup;
   return 1;

@@ -67,8 +67,7 @@ TEST(Probe, AnIndependentPlugInGoesThroughEveryStep) {
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     EXPECT_EQ(seen[rows[i].key], rows[i].expected) << "row " << i << ": " << rows[i].key;
   }
-  EXPECT_EQ(host.Frames().Depth(), 0u);
-  for (const std::string& violation : host.Violations()) ADD_FAILURE() << violation;
+  for (const std::string& violation : host.Violations()) ADD_FAILURE() << violation;  // an unbalanced frame, too
 }
 
 }  // namespace
