@@ -5,11 +5,17 @@
 // at the user's last pause.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "docstate/autosave_policy.h"
+#include "res/resource_ids.h"
 #include "standin/di_path.h"
 #include "tests/support/checks.h"
+#include "ui/ui_kit.h"
 
 namespace {
 
@@ -102,6 +108,111 @@ TEST(Autosave, AReaderEndedWithoutQuittingComesBackAsAtTheUsersLastPause) {
   next.IdleFor(kNextIdles);
   EXPECT_EQ(Profile(kDefault, "2").rfind(standin::DIPathFromWindowsPath(paths[3]) + "?", 0), 0u);
   ExpectProfile({{kDefault, "OpenNum", "3"}, {kDefault, "ActiveArticleIndex", "2"}});
+  ExpectHostClean(next);
+}
+
+// In the window: the project in the list's second entry deleted, the project
+// `name` made, OK.
+void DeleteAndMakeAProjectInTheWindow(HostStory& story, const std::string& name) {
+  kit::Drive([&] { EXPECT_TRUE(story.ClickToolButton("Vellora:FavoritePDFConfig")); }, [&] {
+    const HWND sheet = kit::WaitForWindow("Vellora v1.51");
+    kit::ClickListRow(kit::Find(sheet, IDC_PROJECT_LIST), 1);
+    kit::Click(sheet, IDC_DELETE_PROJECT);
+    kit::AnswerBox("Warning", "This project's PDF infomation will be lost!\nAre you sure?", IDI_EXCLAMATION, IDOK);
+    kit::Click(sheet, IDC_NEW_PROJECT);
+    const HWND dialog = kit::WaitForWindow("New Project", "#32770");
+    SetWindowTextA(kit::Find(dialog, IDC_PROJECT_NAME), name.c_str());
+    kit::Click(dialog, IDOK);
+    kit::WaitUntilGone(dialog);
+    kit::EndSheet(sheet, IDOK);
+  });
+}
+
+// The file as the profile functions read it: the default project's file
+// names, the front one marked "*", then each other project with its number
+// of files.
+std::string Saved() {
+  const auto number = [](const std::string& section, const char* key) { return std::atoi(Profile(section, key).c_str()); };
+  std::string saved;
+  for (int i = 0; i < number(kDefault, "OpenNum"); ++i) {
+    const std::string value = Profile(kDefault, std::to_string(i));
+    const std::size_t end = value.find('?'), name = value.rfind('/', end) + 1;
+    saved += (i == number(kDefault, "ActiveArticleIndex") ? " *" : " ") + value.substr(name, end - name);
+  }
+  for (int i = 1; i < number("PROJECT_NAME", "PROJECT_NUM"); ++i) {
+    const std::string project = Profile("PROJECT_NAME", std::to_string(i));
+    saved += " | " + project + " " + std::to_string(number(project, "OpenNum"));
+  }
+  return saved.substr(std::min<std::size_t>(saved.size(), 1));
+}
+
+// Each change the user makes alone is saved, an open or a close at once,
+// and no save brings back or loses a project that the window saved or
+// another program wrote since the saves last read the file. The last pause
+// comes back after a kill.
+TEST(Autosave, EachChangeIsSavedAloneAndKeepsWhatOthersWroteToTheFile) {
+  const TempFolder folder;
+  std::vector<std::string> paths;
+  for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "d.pdf", "e.pdf"}) paths.push_back(folder.Pdf(name, 9));
+  std::vector<AVDoc> docs(paths.size());
+  WriteFile(ProjectFile(),
+            "[PROJECT_NAME]\r\nPROJECT_NUM=2\r\n0=CURRENT OPENED FILES\r\n1=Old\r\n[Old]\r\nOpenNum=1\r\n0=/D/old.pdf?\r\n");
+  {
+    HostStory story;
+    ASSERT_EQ(story.Start(PlugInDllPath()).initialized, true);
+    for (int i = 0; i < 2; ++i) docs[i] = story.OpenFile(paths[i]);
+    story.IdleFor(kNextIdles);  // the saves have read the file
+    DeleteAndMakeAProjectInTheWindow(story, "Kept");
+    const auto anotherProgramAddsAProject = [] {
+      const ProfileValue added[] = {{"PROJECT_NAME", "PROJECT_NUM", "3"},
+                                    {"PROJECT_NAME", "2", "Added"},
+                                    {"Added", "OpenNum", "1"},
+                                    {"Added", "0", "/D/added.pdf?"}};
+      for (const auto& [section, key, value] : added)
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ProjectFile().c_str());
+    };
+    const auto closeThenOpen = [&](int closed, int opened, bool sameHandle) {
+      if (sameHandle) story.Host().Docs().ReuseClosedHandles();
+      story.Close(docs[closed]);
+      docs[opened] = story.OpenFile(paths[opened]);
+      EXPECT_EQ(docs[opened] == docs[closed], sameHandle) << "the closed document's handle";
+    };
+    const struct {
+      const char* what;
+      std::function<void()> does;
+      bool atOnce;  // else after the user's stillness
+      const char* saved;
+    } rows[] = {
+        {"a view changed", [&] { story.SetView(docs[0], {3}); }, false, "a.pdf *b.pdf | Kept 0"},
+        {"another in front", [&] { story.BringToFront(docs[0]); }, false, "*a.pdf b.pdf | Kept 0"},
+        {"one opened", [&] { docs[2] = story.OpenFile(paths[2]); }, true, "a.pdf b.pdf *c.pdf | Kept 0"},
+        {"another program's project, a view changed",
+         [&] {
+           anotherProgramAddsAProject();
+           story.SetView(docs[1], {2});
+         },
+         false, "a.pdf b.pdf *c.pdf | Kept 0 | Added 1"},
+        {"one closed, one opened", [&] { closeThenOpen(2, 3, false); }, true, "a.pdf b.pdf *d.pdf | Kept 0 | Added 1"},
+        {"the same, the closed one's handle given", [&] { closeThenOpen(3, 4, true); }, true,
+         "a.pdf b.pdf *e.pdf | Kept 0 | Added 1"},
+        {"one closed", [&] { story.Close(docs[4]); }, true, "a.pdf *b.pdf | Kept 0 | Added 1"},
+        {"another in front", [&] { story.BringToFront(docs[0]); }, false, "*a.pdf b.pdf | Kept 0 | Added 1"},
+    };
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
+      SCOPED_TRACE("row " + std::to_string(row + 1) + ": " + rows[row].what);
+      story.IdleFor(kAutosaveSpacing);  // the user reads
+      rows[row].does();
+      story.IdleFor(rows[row].atOnce ? kNextIdles : kAutosaveStillness + 2 * kNextIdles);
+      EXPECT_EQ(Saved(), rows[row].saved);
+    }
+    ExpectHostClean(story);
+  }
+  HostStory next;
+  ASSERT_EQ(next.Start(PlugInDllPath()).initialized, true);
+  std::vector<std::string> restored;
+  for (AVDoc doc : next.OpenDocuments()) restored.push_back(next.State(doc).path);
+  EXPECT_EQ(restored, (std::vector<std::string>{paths[0], paths[1]}));
+  EXPECT_EQ(FrontPosition(next), 0);
   ExpectHostClean(next);
 }
 
