@@ -163,13 +163,19 @@ TEST(Autosave, EachChangeIsSavedAloneAndKeepsWhatOthersWroteToTheFile) {
     for (int i = 0; i < 2; ++i) docs[i] = story.OpenFile(paths[i]);
     story.IdleFor(kNextIdles);  // the saves have read the file
     DeleteAndMakeAProjectInTheWindow(story, "Kept");
-    const auto anotherProgramAddsAProject = [] {
+    // Another program's writes: a project added; one renamed, the file's size kept.
+    const auto addedByAnotherProgram = [] {
       const ProfileValue added[] = {{"PROJECT_NAME", "PROJECT_NUM", "3"},
                                     {"PROJECT_NAME", "2", "Added"},
                                     {"Added", "OpenNum", "1"},
                                     {"Added", "0", "/D/added.pdf?"}};
       for (const auto& [section, key, value] : added)
         WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ProjectFile().c_str());
+    };
+    const auto renamedByAnotherProgram = [] {
+      std::string text = ReadFile(ProjectFile());
+      for (std::size_t at; (at = text.find("Kept")) != std::string::npos;) text.replace(at, 4, "Kapt");
+      WriteFile(ProjectFile(), text);
     };
     const auto closeThenOpen = [&](int closed, int opened, bool sameHandle) {
       if (sameHandle) story.Host().Docs().ReuseClosedHandles();
@@ -180,7 +186,7 @@ TEST(Autosave, EachChangeIsSavedAloneAndKeepsWhatOthersWroteToTheFile) {
     const struct {
       const char* what;
       std::function<void()> does;
-      bool atOnce;  // else after the user's stillness
+      bool atOnce;  // else at the user's pause
       const char* saved;
     } rows[] = {
         {"a view changed", [&] { story.SetView(docs[0], {3}); }, false, "a.pdf *b.pdf | Kept 0"},
@@ -188,21 +194,27 @@ TEST(Autosave, EachChangeIsSavedAloneAndKeepsWhatOthersWroteToTheFile) {
         {"one opened", [&] { docs[2] = story.OpenFile(paths[2]); }, true, "a.pdf b.pdf *c.pdf | Kept 0"},
         {"another program's project, a view changed",
          [&] {
-           anotherProgramAddsAProject();
+           addedByAnotherProgram();
            story.SetView(docs[1], {2});
          },
          false, "a.pdf b.pdf *c.pdf | Kept 0 | Added 1"},
-        {"one closed, one opened", [&] { closeThenOpen(2, 3, false); }, true, "a.pdf b.pdf *d.pdf | Kept 0 | Added 1"},
+        {"another program's rename, a view changed",
+         [&] {
+           renamedByAnotherProgram();
+           story.SetView(docs[0], {4});
+         },
+         false, "a.pdf b.pdf *c.pdf | Kapt 0 | Added 1"},
+        {"one closed, one opened", [&] { closeThenOpen(2, 3, false); }, true, "a.pdf b.pdf *d.pdf | Kapt 0 | Added 1"},
         {"the same, the closed one's handle given", [&] { closeThenOpen(3, 4, true); }, true,
-         "a.pdf b.pdf *e.pdf | Kept 0 | Added 1"},
-        {"one closed", [&] { story.Close(docs[4]); }, true, "a.pdf *b.pdf | Kept 0 | Added 1"},
-        {"another in front", [&] { story.BringToFront(docs[0]); }, false, "*a.pdf b.pdf | Kept 0 | Added 1"},
+         "a.pdf b.pdf *e.pdf | Kapt 0 | Added 1"},
+        {"one closed", [&] { story.Close(docs[4]); }, true, "a.pdf *b.pdf | Kapt 0 | Added 1"},
+        {"another in front", [&] { story.BringToFront(docs[0]); }, false, "*a.pdf b.pdf | Kapt 0 | Added 1"},
     };
     for (std::size_t row = 0; row < std::size(rows); ++row) {
       SCOPED_TRACE("row " + std::to_string(row + 1) + ": " + rows[row].what);
-      story.IdleFor(kAutosaveSpacing);  // the user reads
+      if (rows[row].atOnce) story.IdleFor(kAutosaveSpacing);  // the user reads
       rows[row].does();
-      story.IdleFor(rows[row].atOnce ? kNextIdles : kAutosaveStillness + 2 * kNextIdles);
+      story.IdleFor(rows[row].atOnce ? kNextIdles : kUsersPause);
       EXPECT_EQ(Saved(), rows[row].saved);
     }
     ExpectHostClean(story);
