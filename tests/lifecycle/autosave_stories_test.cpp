@@ -2,7 +2,8 @@
 // real DLL in the stand-in host, in real time: a reader that ends without
 // quitting (its host destroyed, the plug-in unloaded and nothing else, as
 // far as the file can tell a kill) comes back at the next start as it was
-// at the user's last pause.
+// at the user's last pause; no save loses what the window or another
+// program wrote to the file meanwhile.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,8 +42,8 @@ void ExpectNothingMoved(HostStory& story, Where where = Where::current()) {
 int Number(const std::string& section, const char* key) { return std::atoi(Profile(section, key).c_str()); }
 
 // The file as the profile functions read it: the default project's file
-// names with their page (counted from 0), the front one marked "*", then each other project
-// with its number of files.
+// names with their page (counted from 0), the front one marked "*", then
+// each other project with its number of files.
 std::string Saved() {
   std::string saved;
   for (int i = 0; i < Number(kDefault, "OpenNum"); ++i) {
