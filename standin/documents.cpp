@@ -6,6 +6,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 #include "standin/pdf_page_count.h"
@@ -81,7 +82,15 @@ Document* Documents::Open(const std::string& path, bool& opened, std::string& pr
     problem = count.problem;
     return nullptr;
   }
-  auto document = std::make_unique<Document>();
+  std::unique_ptr<Document> document;
+  if (reuseClosed_ && !closed_.empty()) {
+    document = std::move(closed_.back());
+    closed_.pop_back();
+    std::destroy_at(document.get());  // a new document in the closed one's place
+    std::construct_at(document.get());
+  } else {
+    document = std::make_unique<Document>();
+  }
   document->path = path;
   document->key = key;
   document->pageCount = *count.pages;
@@ -94,6 +103,7 @@ Document* Documents::Open(const std::string& path, bool& opened, std::string& pr
 void Documents::Close(Document* document) {
   const auto it = std::find_if(open_.begin(), open_.end(), [&](const auto& d) { return d.get() == document; });
   if (it == open_.end()) return;
+  closed_.push_back(std::move(*it));
   open_.erase(it);
   if (front_ == document) front_ = open_.empty() ? nullptr : open_.back().get();
 }

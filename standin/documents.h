@@ -65,6 +65,10 @@ class Documents {
   // Closes `document`. Closing the front document puts the last one in the
   // order in front.
   void Close(Document* document);
+  // From now on a document opened gets the handle of the last one closed, as
+  // a real host may when it reuses the memory. Otherwise no handle is given
+  // twice.
+  void ReuseClosedHandles() { reuseClosed_ = true; }
   void BringToFront(Document* document) { front_ = document; }
   Document* Front() const { return front_; }
   std::vector<Document*> InOrder() const;
@@ -78,7 +82,10 @@ class Documents {
 
  private:
   std::vector<std::unique_ptr<Document>> open_;
+  // Kept, so that the memory of one is not given to another by chance.
+  std::vector<std::unique_ptr<Document>> closed_;
   Document* front_ = nullptr;
+  bool reuseClosed_ = false;
 };
 
 // A document's view as the user sets it (or as the host shows it).
