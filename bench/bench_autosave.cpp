@@ -25,9 +25,9 @@
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
 #include "projects/whole_file.h"
-#include "standin/di_path.h"
-#include "standin/host_story.h"
-#include "standin/sample_pdf.h"
+#include "standin/interface/di_path.h"
+#include "standin/pdf/sample_pdf.h"
+#include "standin/story/host_story.h"
 
 namespace {
 

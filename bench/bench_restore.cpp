@@ -25,9 +25,9 @@
 #include "host/host_entry.h"
 #include "plugin/plugin_entry.h"
 #include "projects/project_file_path.h"
-#include "standin/di_path.h"
-#include "standin/host_story.h"
-#include "standin/sample_pdf.h"
+#include "standin/interface/di_path.h"
+#include "standin/pdf/sample_pdf.h"
+#include "standin/story/host_story.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
 #include "res/resource_ids.h"
-#include "standin/host_story.h"
-#include "standin/wine_path.h"
+#include "standin/reader/wine_path.h"
+#include "standin/story/host_story.h"
 
 namespace {
 

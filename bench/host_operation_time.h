@@ -15,7 +15,7 @@
 #include <type_traits>
 
 #include "host/host_interface.h"
-#include "standin/host_tables.h"
+#include "standin/interface/host_tables.h"
 
 using Ticks = std::uint64_t;
 

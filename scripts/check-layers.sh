@@ -6,11 +6,19 @@
 #   docstate/  projects/         view states and projects (docstate/ may use projects/)
 #   host/                        the host interface; no feature
 #
-# and that the stand-in host (standin/) uses only the host interface. A rule
-# names a folder and what its files may include besides the folder itself;
-# the longest folder that holds a file gives its rule. "pure" also forbids
-# <windows.h>. tests/ and bench/ may include anything. Exits non-zero and
-# names each include that points up or sideways.
+# and that the stand-in host's rooms point one way, each using only the host
+# interface and the rooms below it:
+#
+#   standin/                     the program's main
+#   standin/story/               a user's story told, the conversation printed
+#   standin/reader/              the reader's windows, the reader as a process
+#   standin/interface/           the host interface served to a plug-in
+#   standin/pdf/                 PDF files: pure, nothing of the stand-in
+#
+# A rule names a folder and what its files may include besides the folder
+# itself; the longest folder that holds a file gives its rule. "pure" also
+# forbids <windows.h>. tests/ and bench/ may include anything. Exits non-zero
+# and names each include that points up or sideways.
 #   check-layers.sh [PROJECT_ROOT]
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
@@ -25,7 +33,11 @@ docstate     projects host
 projects     host
 host         -
 res          -
-standin      host
+standin            standin/story standin/reader standin/interface standin/pdf host
+standin/story      standin/reader standin/interface standin/pdf host
+standin/reader     standin/interface standin/pdf host
+standin/interface  standin/pdf host
+standin/pdf        pure
 "
 
 rule_for() {  # prints "folder allowed..." of the longest rule folder holding $1

@@ -20,11 +20,11 @@
 #include <cstring>
 #include <string>
 
-#include "standin/conversation_printer.h"
-#include "standin/cycle_demo.h"
-#include "standin/reader_window.h"
-#include "standin/standin_host.h"
-#include "standin/wine_path.h"
+#include "standin/interface/standin_host.h"
+#include "standin/reader/reader_window.h"
+#include "standin/reader/wine_path.h"
+#include "standin/story/conversation_printer.h"
+#include "standin/story/cycle_demo.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "standin/pdf_page_count.h"
-#include "standin/sample_pdf.h"
+#include "standin/pdf/pdf_page_count.h"
+#include "standin/pdf/sample_pdf.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "controls/help_launcher.h"
 #include "host/scoped_handle.h"
 #include "projects/whole_file.h"
-#include "standin/wine_path.h"
+#include "standin/reader/wine_path.h"
 #include "ui/help_control_probe.h"
 
 // The system's reader of compiled help files (itss.dll), as far as it is used.

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "standin/di_path.h"
+#include "standin/interface/di_path.h"
 #include "tests/support/checks.h"
 
 namespace {

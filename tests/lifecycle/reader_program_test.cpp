@@ -8,10 +8,10 @@
 
 #include <optional>
 
-#include "standin/di_path.h"
-#include "standin/reader_commands.h"
-#include "standin/reader_process.h"
-#include "standin/wine_path.h"
+#include "standin/interface/di_path.h"
+#include "standin/interface/reader_commands.h"
+#include "standin/reader/reader_process.h"
+#include "standin/reader/wine_path.h"
 #include "tests/support/checks.h"
 
 namespace {

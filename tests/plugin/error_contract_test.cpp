@@ -11,7 +11,7 @@
 #include "host/host_operations.h"
 #include "host/protected_call.h"
 #include "plugin/plugin_entry.h"
-#include "standin/host_story.h"
+#include "standin/story/host_story.h"
 #include "tests/support/test_support.h"
 
 namespace {

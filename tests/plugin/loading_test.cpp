@@ -6,7 +6,7 @@
 
 #include "host/host_api.h"
 #include "plugin/plugin_entry.h"
-#include "standin/standin_host.h"
+#include "standin/interface/standin_host.h"
 
 namespace {
 

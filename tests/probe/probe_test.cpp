@@ -7,8 +7,8 @@
 #include <map>
 #include <sstream>
 
-#include "standin/standin_host.h"
-#include "standin/wine_path.h"
+#include "standin/interface/standin_host.h"
+#include "standin/reader/wine_path.h"
 #include "tests/support/test_support.h"
 
 namespace {

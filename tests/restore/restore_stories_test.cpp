@@ -16,7 +16,7 @@
 #include "plugin/plugin_entry.h"
 #include "projects/project_limits.h"
 #include "projects/project_store.h"
-#include "standin/di_path.h"
+#include "standin/interface/di_path.h"
 #include "tests/support/checks.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Path text and path objects in the stand-in host, through the plug-in's
 // wrappers: what restore and capture rely on, path objects given back.
-#include "standin/di_path.h"
+#include "standin/interface/di_path.h"
 
 #include "host/host_operations.h"
 #include "host/scoped_handle.h"

@@ -7,8 +7,8 @@
 #include "docstate/open_with_state.h"
 #include "host/host_entry.h"
 #include "host/host_operations.h"
-#include "standin/di_path.h"
-#include "standin/reader_commands.h"
+#include "standin/interface/di_path.h"
+#include "standin/interface/reader_commands.h"
 #include "tests/standin/story_fixture.h"
 
 namespace {

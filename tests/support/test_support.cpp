@@ -10,9 +10,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "standin/sample_pdf.h"
-#include "standin/screenshot.h"
-#include "standin/wine_path.h"
+#include "standin/pdf/sample_pdf.h"
+#include "standin/reader/screenshot.h"
+#include "standin/reader/wine_path.h"
 
 namespace support {
 

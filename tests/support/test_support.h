@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "standin/host_story.h"
+#include "standin/story/host_story.h"
 
 namespace support {
 
