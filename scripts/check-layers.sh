@@ -40,18 +40,8 @@ standin/interface  standin/pdf host
 standin/pdf        pure
 "
 
-rule_for() {  # prints "folder allowed..." of the longest rule folder holding $1
-  local file=$1 best= line folder
-  while read -r line; do
-    [ -n "$line" ] || continue
-    folder=${line%% *}
-    if [[ "$file" == "$folder"/* ]] && [ ${#folder} -gt ${#best} ]; then best=$folder; fi
-  done <<<"$rules"
-  [ -n "$best" ] && grep -m1 "^$best " <<<"$rules"
-}
-
-# The rule folder an include names: the longest rule folder that holds it.
-target_folder() {
+# The longest rule folder that holds a path (a file, or what an include names).
+rule_folder() {
   local path=$1 best= line folder
   while read -r line; do
     [ -n "$line" ] || continue
@@ -63,12 +53,13 @@ target_folder() {
 
 bad=0 checked=0
 while IFS= read -r file; do
-  rule=$(rule_for "$file") || continue
-  read -r own allowed <<<"$rule"
+  own=$(rule_folder "$file")
+  [ -n "$own" ] || continue
+  read -r _ allowed < <(grep -m1 "^$own " <<<"$rules")
   checked=$((checked + 1))
   while IFS=: read -r lineno text; do
     if [[ "$text" =~ \#include[[:space:]]*\"([^\"]+)\" ]]; then
-      target=$(target_folder "${BASH_REMATCH[1]}")
+      target=$(rule_folder "${BASH_REMATCH[1]}")
       [ -z "$target" ] || [ "$target" = "$own" ] && continue
       if [[ " $allowed " != *" $target "* ]]; then
         echo "$file:$lineno: $own/ may not include ${BASH_REMATCH[1]} ($target/ is not below it)"
