@@ -167,7 +167,8 @@ void EmitProjectKeys(const FileList& files, const SectionPlan& section, std::str
   emit(kFileCountKey, section.count);
   int key = 0;
   ForWrittenFiles(files, section, [&](const FileEntry& file, const WrittenFile& how) {
-    value.assign(AddedQuote(how));
+    value.clear();
+    value += AddedQuote(how);
     value += file.path;
     value += kPathStateSeparator;
     value += WrittenState(file, how);
