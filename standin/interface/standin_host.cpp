@@ -166,30 +166,25 @@ void StandinHost::Converse(PlugInMainProcType main, const StartOptions& options,
   }
   if (!options.registerAndInit) return;
 
-  // 4. The plug-in's own tables, when it has any, before anyone imports them.
-  if (const auto exportTables = reinterpret_cast<PIPlugInCallbackType>(data.exportHFTsCallback)) {
-    const auto answer = CallPlugIn("PlugInExportHFTs", {}, exportTables);
-    report.exportedTables = !answer.raised && answer.value != kHostFalse;
-    if (!*report.exportedTables) {
-      report.stoppedBecause = "export tables answered false";
-      return;
-    }
-  }
-
-  // 5. Register (import, replace and register), then init.
-  if (const auto reg = reinterpret_cast<PIPlugInCallbackType>(data.importReplaceAndRegisterCallback)) {
-    const auto answer = CallPlugIn("PlugInRegister", {}, reg);
-    report.registered = !answer.raised && answer.value != kHostFalse;
-    if (!*report.registered) {
-      report.stoppedBecause = "register answered false";
-      return;
-    }
-  }
-  if (const auto init = reinterpret_cast<PIPlugInCallbackType>(data.initCallback)) {
-    const auto answer = CallPlugIn("PlugInInit", {}, init);
-    report.initialized = !answer.raised && answer.value != kHostFalse;
-    if (!*report.initialized) {
-      report.stoppedBecause = "init answered false";
+  // 4. The plug-in's own tables, when it has any, before anyone imports them;
+  // 5. register (import, replace and register), then init. A callback the
+  // plug-in did not set is skipped; one that raises or answers false stops.
+  const struct {
+    ASCallback callback;
+    const char* name;
+    std::optional<bool> LoadReport::*answer;
+    const char* stopped;
+  } steps[] = {
+      {data.exportHFTsCallback, "PlugInExportHFTs", &LoadReport::exportedTables, "export tables answered false"},
+      {data.importReplaceAndRegisterCallback, "PlugInRegister", &LoadReport::registered, "register answered false"},
+      {data.initCallback, "PlugInInit", &LoadReport::initialized, "init answered false"},
+  };
+  for (const auto& step : steps) {
+    if (step.callback == nullptr) continue;
+    const auto answer = CallPlugIn(step.name, {}, reinterpret_cast<PIPlugInCallbackType>(step.callback));
+    report.*step.answer = !answer.raised && answer.value != kHostFalse;
+    if (!*(report.*step.answer)) {
+      report.stoppedBecause = step.stopped;
       return;
     }
   }
